@@ -56,6 +56,9 @@ Settings& values();  // the process-wide settings
 bool LoadSettings();
 bool MemoryInitialize();
 bool LoadIniData();
+// The reading rules of LoadIniData over text already decoded; the path only names the file in
+// the read error message.
+bool LoadIniText(const std::string& utf8Text, const std::string& pathForMessages);
 bool SaveIniFile();
 // The exact file text (UTF-8, CR LF) SaveIniFile writes, before the CP932 conversion.
 std::string IniFileText();

@@ -9,7 +9,7 @@ namespace brenvik {
 // Whole-file text (CP932 on disk, UTF-8 in memory) and binary I/O. Saving replaces the file
 // through a temporary file and a rename, so a failed write leaves the old file intact.
 class clsFileStream {
-public:
+  public:
     bool ErrMessage() const { return errMessage_; }
     void ErrMessage(bool value) { errMessage_ = value; }
 
@@ -20,7 +20,16 @@ public:
     // Raw bytes of a whole file, for readers that decode themselves; false when unreadable.
     bool LoadBytes(const std::string& strFileName, std::string& bytBytes);
 
-private:
+    // The building blocks, for callers that report failures their own way. Both take a full
+    // path and throw a RuntimeError. The write goes to a temporary file in the same folder
+    // that is then renamed over the target; the folder must exist.
+    static void WriteFileReplacing(const std::string& strFullPath, const std::string& bytBytes);
+    static std::string ReadWholeFile(const std::string& strFullPath);
+
+  private:
+    bool save(const char* procedure, const std::string& strFileName, const std::string& bytes);
+    bool load(const char* procedure, const std::string& strFileName, std::string& bytes);
+
     clsFileSystemObject fso_;
     bool errMessage_ = true;
     ErrorReport report_{"clsFileStream"};

@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/Messages.h"
+#include "app/RuntimeError.h"
 
 namespace brenvik {
 
@@ -11,7 +13,7 @@ namespace brenvik {
 // A relative path is joined to the program folder with "/"; a path that begins with "/" is
 // absolute.
 class clsFileSystemObject {
-public:
+  public:
     std::string GetFullPath(const std::string& strPath) const;
     std::string BuildPath(const std::string& strFolder, const std::string& strName) const;
     // A normal file (not a folder) matches; "*" and "?" may stand in the last piece.
@@ -32,7 +34,14 @@ public:
     bool ShellMove(const std::string& strSource, const std::string& strDestination,
                    bool blnAllYes) const;
 
-private:
+    // "*" (any run) and "?" (one character) against a name, character by character; letter
+    // case counts, as it does on this file system.
+    static bool MatchesPattern(const std::string& strName, const std::string& strPattern);
+    // The classic run-time error for a failed system call: 70 permission denied, 57 device
+    // I/O (disk full, file too large, I/O), 76 path not found, 75 path/file access otherwise.
+    static RuntimeError ToRuntimeError(const std::error_code& ec);
+
+  private:
     ErrorReport report_{"clsFileSystemObject"};
 };
 

@@ -10,7 +10,7 @@ namespace brenvik {
 // Read-only reader of "name = value" text files (CP932). Names and values compare without
 // regard to letter case; the first matching line wins.
 class clsIniFile {
-public:
+  public:
     void Initialize(const std::string& strFileName);
     // The same reading rules over text already decoded (tests, fuzzing).
     void InitializeFromText(const std::string& strText);
@@ -24,7 +24,7 @@ public:
     const std::string& FileName() const { return fileName_; }
     const std::vector<std::pair<std::string, std::string>>& Pairs() const { return pairs_; }
 
-private:
+  private:
     std::string fileName_;
     bool enabled_ = false;
     std::vector<std::pair<std::string, std::string>> pairs_;
