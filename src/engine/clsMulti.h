@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/MultiTypes.h"
+#include "engine/Signal.h"
+#include "engine/clsDrawMultiMenu.h"
+
+namespace brenvik {
+
+// A multi: the marks of one round's prediction (selection mode 0) or of its result
+// (selection mode 1), the editing operations the mark sheet calls, and the events that tell
+// the owner about every change.
+//
+// The sheet view subscribes to Redraw (raised first, to refresh the cell pictures) and wires
+// the role popup through PopupMenu; the owner subscribes to SelectChange and PatternChange.
+class clsMulti {
+  public:
+    // Shows the role popup modally; returns the chosen role 1..3, or 0 when it was closed
+    // without a choice.
+    using RoleMenuPresenter = std::function<uint8_t(const RoleMenuState&)>;
+
+    // Raised before SelectChange each time the marks were set or edited.
+    Signal<> Redraw;
+    // After every change (and every click or replacement, even one that leaves the marks).
+    Signal<> SelectChange;
+    // After SelectChange, when the pattern list must be rebuilt.
+    Signal<> PatternChange;
+    // Before the result download of the download button: the subscriber sets whether the
+    // user is asked before connecting.
+    Signal<bool&> DloadClickBefore;
+    // After a downloaded result was placed into the marks.
+    Signal<> DloadClick;
+
+    static MultiSummary Summary(const MultiMarks& marks);
+    // Singles, doubles or triples differ; Unmarked and Combinations are not compared.
+    static bool ShapeDiffers(const MultiSummary& a, const MultiSummary& b);
+
+    MultiSummary Summary() const { return Summary(marks_); }
+
+    void SelectMode(int32_t lngMode) { selectMode_ = lngMode; }
+    int32_t SelectMode() const { return selectMode_; }
+    void PopupMenu(RoleMenuPresenter presenter) { roleMenu_ = std::move(presenter); }
+
+    // Marks every unmarked match with one plain mark drawn at random.
+    void Random();
+    void Clear();
+    void SetMarks(const MultiMarks& marks);
+    MultiMarks GetMarks() const { return marks_; }
+    // lotResults[1..13]: 1 home, 0 draw, 2 away, 3 void (all three cells); others leave the
+    // match unmarked.
+    void SetResult(const std::array<uint8_t, 14>& lotResults);
+
+    // The hand-made result marks of the current round are kept beside the result store,
+    // which is not part of the program yet: SaveResultUser keeps nothing and returns false;
+    // LoadResultUser (with a round chosen) finds no kept marks, so it clears the marks as it
+    // does when no file exists, and returns false. Both are completed with the result store.
+    bool SaveResultUser();
+    bool LoadResultUser();
+
+    // Handlers of the sheet view's events.
+    // outcome: code of the clicked column (1 home, 0 draw, 2 away); match 1..13; button
+    // MouseLeft or MouseRight (others do nothing). Reads the MarkLeft setting.
+    void cMulti_MouseDown(int32_t intOutcome, int32_t intMatch, int32_t intButton,
+                          int32_t intShift);
+    void cMulti_RandomClick() { Random(); }
+    void cMulti_CancelClick() { Clear(); }
+    // The download itself comes with the result store; until then only the check for a
+    // chosen round is made, and no event is raised.
+    void cMulti_DloadClick();
+    void cMulti_DividendClick() {}
+
+  private:
+    void replaceMarks(const MultiMarks& marks);
+    void click(int32_t outcome, int32_t match, int32_t button, bool markLeft);
+
+    MultiMarks marks_{};
+    int32_t selectMode_ = 0;
+    RoleMenuPresenter roleMenu_;
+    clsDrawMultiMenu menu_;
+};
+
+}  // namespace brenvik
