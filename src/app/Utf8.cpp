@@ -11,10 +11,17 @@ std::size_t validLength(std::string_view s, std::size_t i) {
     std::size_t n;
     char32_t minimum;
     if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) { n = 2; minimum = 0x80; }
-    else if (b >= 0xE0 && b <= 0xEF) { n = 3; minimum = 0x800; }
-    else if (b >= 0xF0 && b <= 0xF4) { n = 4; minimum = 0x10000; }
-    else return 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+        minimum = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        minimum = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        minimum = 0x10000;
+    } else
+        return 0;
     if (i + n > s.size()) return 0;
     char32_t c = b & (0xFF >> (n + 1));
     for (std::size_t k = 1; k < n; ++k) {
@@ -55,7 +62,8 @@ std::vector<char32_t> decode(std::string_view s) {
         }
         auto b = static_cast<unsigned char>(s[i]);
         char32_t c = n == 1 ? b : (b & (0xFF >> (n + 1)));
-        for (std::size_t k = 1; k < n; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < n; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
         out.push_back(c);
         i += n;
     }
@@ -98,7 +106,9 @@ bool isValid(std::string_view s) {
     return true;
 }
 
-std::string sanitize(std::string_view s) { return isValid(s) ? std::string(s) : encode(decode(s)); }
+std::string sanitize(std::string_view s) {
+    return isValid(s) ? std::string(s) : encode(decode(s));
+}
 
 std::size_t length(std::string_view s) {
     std::size_t count = 0;
@@ -115,11 +125,14 @@ std::string mid(std::string_view s, std::size_t start, std::size_t count) {
     const std::size_t chars = o.size() - 1;
     if (start > chars) return {};
     const std::size_t first = start - 1;
-    const std::size_t last = (count == std::string::npos || count > chars - first) ? chars : first + count;
+    const std::size_t last =
+        (count == std::string::npos || count > chars - first) ? chars : first + count;
     return std::string(s.substr(o[first], o[last] - o[first]));
 }
 
-std::string left(std::string_view s, std::size_t count) { return mid(s, 1, count); }
+std::string left(std::string_view s, std::size_t count) {
+    return mid(s, 1, count);
+}
 
 std::string right(std::string_view s, std::size_t count) {
     const std::size_t n = length(s);
@@ -132,12 +145,16 @@ std::size_t find(std::string_view s, std::string_view what, std::size_t start) {
     const auto o = offsets(s);
     const std::size_t chars = o.size() - 1;
     if (start > chars + 1) return 0;
-    const std::size_t from = o[start - 1];
-    const std::size_t at = s.find(what, from);
-    if (at == std::string_view::npos) return 0;
-    // The byte offset back to a character position.
-    const auto it = std::lower_bound(o.begin(), o.end(), at);
-    return static_cast<std::size_t>(it - o.begin()) + 1;
+    std::size_t from = o[start - 1];
+    while (true) {
+        const std::size_t at = s.find(what, from);
+        if (at == std::string_view::npos) return 0;
+        // A match that starts inside a character (possible when either side holds invalid
+        // bytes) is no match: look further.
+        const auto it = std::lower_bound(o.begin(), o.end(), at);
+        if (*it == at) return static_cast<std::size_t>(it - o.begin()) + 1;
+        from = at + 1;
+    }
 }
 
 std::string trimLeft(std::string_view s) {
@@ -152,7 +169,9 @@ std::string trimRight(std::string_view s) {
     return std::string(s.substr(0, n));
 }
 
-std::string trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string trim(std::string_view s) {
+    return trimRight(trimLeft(s));
+}
 
 std::string padLeft(std::string_view s, std::size_t width) {
     const std::size_t n = length(s);
