@@ -1,0 +1,48 @@
+#include "ui/ProgramStartup.h"
+
+#include <QCoreApplication>
+
+#include "app/AppInfo.h"
+#include "app/Messages.h"
+#include "ui/frmLoadQel.h"
+#include "ui/frmMain.h"
+
+namespace brenvik::ui {
+
+ProgramStartup::ProgramStartup() = default;
+ProgramStartup::~ProgramStartup() = default;
+
+void ProgramStartup::showFatal(const std::string& text) {
+    showError(app::Title, text);
+}
+
+void ProgramStartup::createTeamNames() {}
+
+void ProgramStartup::loadSiteSettings() {}
+
+void ProgramStartup::createToto() {}
+
+void ProgramStartup::showLoadingWindow() {
+    loading_ = std::make_unique<frmLoadQel>();
+    loading_->ShowNow();
+}
+
+bool ProgramStartup::loadPatternLibrary() {
+    return true;
+}
+
+void ProgramStartup::closeLoadingWindow() {
+    if (!loading_) return;
+    loading_->close();
+    loading_.reset();
+}
+
+void ProgramStartup::showMainWindow() {
+    main_ = std::make_unique<frmMain>();
+    // Closing the main window ends the program, whatever other windows are still open.
+    QObject::connect(main_.get(), &frmMain::Unloaded, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    main_->show();
+}
+
+}  // namespace brenvik::ui
