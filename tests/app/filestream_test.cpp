@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 
+#include "FileSizeLimit.h"
 #include "app/clsFileStream.h"
 #include "support/Recorders.h"
 
@@ -19,26 +17,6 @@ std::vector<std::string> namesIn(const fs::path& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-// Caps the size of any file this process writes (root included), for the test's lifetime.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a short write instead of a kill
-        rlimit r = saved_;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 TEST(clsFileStream, TextIsCp932OnDiskAndUtf8InMemory) {
     test::TempProgramFolder home;
@@ -105,7 +83,7 @@ TEST(clsFileStream, FailedWriteLeavesTheOldFileIntact) {
     test::MessageRecorder rec;
     clsFileStream fs;
     {
-        FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         EXPECT_FALSE(fs.SaveToFile("SysData/a.txt", std::string(100000, 'x')));
         EXPECT_FALSE(fs.SaveToBinaryFile("SysData/a.txt", std::string(100000, 'y')));
     }

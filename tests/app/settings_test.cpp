@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "FileSizeLimit.h"
 #include "app/AppInfo.h"
 #include "app/basIniFile.h"
 #include "support/Recorders.h"
@@ -167,6 +165,7 @@ TEST_F(Settings, BadValueStopsReadingAndKeepsWhatCameBefore) {
         EXPECT_EQ(rec.boxes[0].text,
                   "ファイルの読込に失敗しました。\r\n" + home.str() + "/SysData/Brenvik.ini");
     }
+    EXPECT_TRUE(ini::LoadSettings());  // start-up goes on all the same
     // Out of range for the other types too.
     EXPECT_FALSE(ini::LoadIniText("AppViewType = 2147483648", "p"));
     EXPECT_FALSE(ini::LoadIniText("AppTopWindow = maybe", "p"));
@@ -182,32 +181,12 @@ TEST_F(Settings, AnyBytesAreReadWithoutHarm) {
     EXPECT_EQ(s.MarkLeft, 1);
 }
 
-// Caps the size of any file this process writes (root included), for the test's lifetime.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = saved_;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
 TEST_F(Settings, FailedSaveWarnsAndKeepsTheOldFile) {
     const std::string path = home.str() + "/SysData/Brenvik.ini";
     EXPECT_FALSE(ini::SaveIniFile());  // no SysData folder
     home.write("SysData/Brenvik.ini", "AppViewType = 1\r\n");
     {
-        FileSizeLimit limit(100);
+        test::FileSizeLimit limit(100);
         EXPECT_FALSE(ini::SaveIniFile());
     }
     EXPECT_EQ(home.read("SysData/Brenvik.ini"), "AppViewType = 1\r\n");
