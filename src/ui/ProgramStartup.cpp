@@ -4,6 +4,8 @@
 
 #include "app/AppInfo.h"
 #include "app/Messages.h"
+#include "lottery/clsTotoData.h"
+#include "ui/ProgramObjects.h"
 #include "ui/frmLoadQel.h"
 #include "ui/frmMain.h"
 
@@ -16,11 +18,17 @@ void ProgramStartup::showFatal(const std::string& text) {
     showError(app::Title, text);
 }
 
-void ProgramStartup::createTeamNames() {}
+void ProgramStartup::createTeamNames() {
+    // The store reads its tables on construction; the readers of team names make their own.
+    clsTotoData teamNames;
+    teamNames.CheckVersion();
+}
 
 void ProgramStartup::loadSiteSettings() {}
 
-void ProgramStartup::createToto() {}
+void ProgramStartup::createToto() {
+    SharedToto().emplace();
+}
 
 void ProgramStartup::showLoadingWindow() {
     loading_ = std::make_unique<frmLoadQel>();
