@@ -4,6 +4,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Messages.h"
+#include "engine/clsQelFile.h"
 #include "lottery/clsTotoData.h"
 #include "ui/ProgramObjects.h"
 #include "ui/frmLoadQel.h"
@@ -36,7 +37,7 @@ void ProgramStartup::showLoadingWindow() {
 }
 
 bool ProgramStartup::loadPatternLibrary() {
-    return true;
+    return clsQelFile().GetAllData();
 }
 
 void ProgramStartup::closeLoadingWindow() {

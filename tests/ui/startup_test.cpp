@@ -44,5 +44,19 @@ TEST_F(ProgramStartupTest, MissingDataFileEndsWithOneErrorBox) {
     EXPECT_EQ(boxes.boxes[0].text, "データファイル(J1J2.dat)が見つかりません");
 }
 
+TEST_F(ProgramStartupTest, BrokenPatternLibraryStopsBeforeTheMainWindow) {
+    folder.copyShippedSysData();
+    // A pattern line whose ID is no number cannot be read.
+    folder.write("SysData/Qel.dat", "PatternList, 1, A, B\r\nD01T00,1,x,1:2:3:4:5,1,10000,-,@\r\n");
+    ProgramStartup steps;
+    EXPECT_FALSE(basMain::Startup(steps));
+    EXPECT_EQ(steps.mainWindow(), nullptr);
+    EXPECT_FALSE(loadingWindowOpen());
+    ASSERT_FALSE(boxes.boxes.empty());
+    EXPECT_EQ(boxes.boxes.back().text,
+              (folder.path() / "SysData/Qel.dat").string() + "ファイルが壊れています");
+    EXPECT_FALSE(folder.exists("ExData"));
+}
+
 }  // namespace
 }  // namespace brenvik::ui

@@ -1,0 +1,17 @@
+#include "cli/Library.h"
+
+#include "app/basMain.h"
+#include "engine/PatternTable.h"
+#include "engine/clsQelFile.h"
+
+namespace brenvik::cli {
+
+bool loadProgramData(std::ostream& err) {
+    if (const std::string missing = basMain::CheckRequiredFiles(); !missing.empty()) {
+        err << missing << '\n';
+        return false;
+    }
+    return clsQelFile().GetAllData();
+}
+
+}  // namespace brenvik::cli

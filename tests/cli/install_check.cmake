@@ -1,0 +1,17 @@
+# Installs the build into a scratch prefix and runs the installed command line there.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "install failed: ${rc}")
+endif()
+file(GLOB_RECURSE tool ${PREFIX}/*/brenvik-cli)
+if(NOT tool)
+  message(FATAL_ERROR "brenvik-cli not installed under ${PREFIX}")
+endif()
+list(GET tool 0 tool)
+execute_process(COMMAND ${tool} check RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "ok\n")
+  message(FATAL_ERROR "installed brenvik-cli check: ${rc} '${out}' '${err}'")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
