@@ -172,11 +172,15 @@ int32_t percent(int64_t count, int64_t size) {
 // (every code when N is 0).
 template <class Visit>
 void forEachUniverseNumber(const Space& s, int32_t N, Visit&& visit) {
+    if (N == 0) {
+        for (int64_t number = 0; number < s.size; ++number) visit(number);
+        return;
+    }
     const std::size_t n = s.length();
     std::vector<uint8_t> digit(n, 0);
     int32_t nonZero = 0;
     for (int64_t number = 0; number < s.size; ++number) {
-        if (N == 0 || nonZero <= N) visit(number);
+        if (nonZero <= N) visit(number);
         // Count up, least significant position last.
         for (std::size_t i = n; i-- > 0;) {
             if (digit[i] == 0) ++nonZero;
@@ -201,23 +205,16 @@ std::string codeText(const Space& s, int64_t number) {
     return text;
 }
 
-struct ShapeResult {
-    std::vector<Counts> counts;
-    std::vector<std::string> firstCodes;  // texts of the first entries, for the report
-};
-
-ShapeResult shapeCounts(int32_t D, int32_t T, int32_t N, const std::vector<std::string>& codes,
-                        std::size_t textsWanted) {
+// Calls sink(number, counts) for every entry of the shape's conditional universe, in order.
+template <class Sink>
+void eachShapeEntry(int32_t D, int32_t T, int32_t N, const std::vector<std::string>& codes,
+                    Sink&& sink) {
     checkShape(D, T);
     const Space space = shapeSpace(D, T);
-    ShapeResult result;
     if (space.length() == 0) {
         // One empty universe code: every code grades 1 against it.
-        if (N >= 0) {
-            result.counts.push_back({0, static_cast<int32_t>(codes.size()), 0, 0});
-            if (textsWanted > 0) result.firstCodes.emplace_back();
-        }
-        return result;
+        if (N >= 0) sink(int64_t{0}, Counts{0, static_cast<int32_t>(codes.size()), 0, 0});
+        return;
     }
     std::vector<std::array<int32_t, 3>> byNumber(static_cast<std::size_t>(space.size), {0, 0, 0});
     int32_t ones = 0;
@@ -225,14 +222,84 @@ ShapeResult shapeCounts(int32_t D, int32_t T, int32_t N, const std::vector<std::
         space, codes, [](int64_t number) { return number; }, byNumber, ones);
     if (mismatch) showWarning(app::Title, SizeWarning);
     forEachUniverseNumber(space, N, [&](int64_t number) {
-        if (result.counts.size() < textsWanted) {
-            result.firstCodes.push_back(codeText(space, number));
-        }
-        result.counts.push_back(
-            finish(byNumber[static_cast<std::size_t>(number)], ones, codes.size()));
+        sink(number, finish(byNumber[static_cast<std::size_t>(number)], ones, codes.size()));
     });
-    return result;
 }
+
+// Calls sink(index, counts) for every universe entry, in order.
+template <class Sink>
+void eachEntry(const std::vector<std::string>& universe, const std::vector<std::string>& codes,
+               Sink&& sink) {
+    if (universe.empty()) return;
+    const std::size_t length = universe.front().size();
+    const bool regular =
+        length >= 1 && length <= static_cast<std::size_t>(MaxPositions) &&
+        std::all_of(universe.begin(), universe.end(), [&](const std::string& u) {
+            return u.size() == length &&
+                   std::all_of(u.begin(), u.end(), [](char c) { return c >= '0' && c <= '2'; });
+        });
+    if (!regular) {
+        // Not numberable: grade pair by pair, warning once rather than once per pair.
+        bool mismatch = false;
+        for (std::size_t i = 0; i < universe.size(); ++i) {
+            Counts c{0, 0, 0, 0};
+            for (const std::string& x : codes) {
+                const int32_t g = gradeQuiet(x, universe[i]);
+                mismatch |= g < 0;
+                ++c[static_cast<std::size_t>(std::max(g, 0))];
+            }
+            sink(i, c);
+        }
+        if (mismatch) showWarning(app::Title, SizeWarning);
+        return;
+    }
+    const Space space(std::vector<uint8_t>(length, 3));
+    std::vector<int32_t> slotOf(static_cast<std::size_t>(space.size), -1);
+    std::vector<int32_t> entrySlot(universe.size());
+    int32_t slots = 0;
+    for (std::size_t i = 0; i < universe.size(); ++i) {
+        int64_t number = 0;
+        for (char c : universe[i]) number = number * 3 + (c - '0');
+        int32_t& slot = slotOf[static_cast<std::size_t>(number)];
+        if (slot < 0) slot = slots++;  // equal entries share their counts
+        entrySlot[i] = slot;
+    }
+    std::vector<std::array<int32_t, 3>> counts(static_cast<std::size_t>(slots), {0, 0, 0});
+    int32_t ones = 0;
+    const bool mismatch = countCodes(
+        space, codes, [&](int64_t number) { return slotOf[static_cast<std::size_t>(number)]; },
+        counts, ones);
+    if (mismatch) showWarning(app::Title, SizeWarning);
+    for (std::size_t i = 0; i < universe.size(); ++i) {
+        sink(i, finish(counts[static_cast<std::size_t>(entrySlot[i])], ones, codes.size()));
+    }
+}
+
+// The entries counted for each probability.
+struct Tally {
+    int64_t n12 = 0, n1 = 0, n2 = 0, n3 = 0, n2one = 0, n2more = 0, n123 = 0, size = 0;
+    void add(const Counts& c) {
+        ++size;
+        n1 += c[1] > 0;
+        n2 += c[2] > 0;
+        n3 += c[3] > 0;
+        n2one += c[2] == 1;
+        n2more += c[2] >= 2;
+        n12 += c[1] + c[2] > 0;
+        n123 += c[1] + c[2] + c[3] > 0;
+    }
+    Probabilities result() const {
+        Probabilities p{};
+        p[P12] = percent(n12, size);
+        p[P1] = percent(n1, size);
+        p[P2] = percent(n2, size);
+        p[P3] = percent(n3, size);
+        p[P2one] = percent(n2one, size);
+        p[P2more] = percent(n2more, size);
+        p[P123] = percent(n123, size);
+        return p;
+    }
+};
 
 std::string fullWidthDigits(const std::string& text) {
     std::string out;
@@ -335,93 +402,36 @@ std::array<int32_t, 4> GradeCounts(const std::vector<std::string>& codes,
 std::vector<std::array<int32_t, 4>> GradeTable(const std::vector<std::string>& universe,
                                                const std::vector<std::string>& codes) {
     std::vector<Counts> table;
-    if (universe.empty()) return table;
-    const std::size_t length = universe.front().size();
-    const bool regular =
-        length >= 1 && length <= static_cast<std::size_t>(MaxPositions) &&
-        std::all_of(universe.begin(), universe.end(), [&](const std::string& u) {
-            return u.size() == length &&
-                   std::all_of(u.begin(), u.end(), [](char c) { return c >= '0' && c <= '2'; });
-        });
     table.reserve(universe.size());
-    if (!regular) {
-        // Not numberable: grade pair by pair, warning once rather than once per pair.
-        bool mismatch = false;
-        for (const std::string& u : universe) {
-            Counts c{0, 0, 0, 0};
-            for (const std::string& x : codes) {
-                const int32_t g = gradeQuiet(x, u);
-                mismatch |= g < 0;
-                ++c[static_cast<std::size_t>(std::max(g, 0))];
-            }
-            table.push_back(c);
-        }
-        if (mismatch) showWarning(app::Title, SizeWarning);
-        return table;
-    }
-    const Space space(std::vector<uint8_t>(length, 3));
-    std::vector<int32_t> slotOf(static_cast<std::size_t>(space.size), -1);
-    std::vector<int32_t> entrySlot(universe.size());
-    int32_t slots = 0;
-    for (std::size_t i = 0; i < universe.size(); ++i) {
-        int64_t number = 0;
-        for (char c : universe[i]) number = number * 3 + (c - '0');
-        int32_t& slot = slotOf[static_cast<std::size_t>(number)];
-        if (slot < 0) slot = slots++;
-        entrySlot[i] = slot;
-    }
-    std::vector<std::array<int32_t, 3>> counts(static_cast<std::size_t>(slots), {0, 0, 0});
-    int32_t ones = 0;
-    const bool mismatch = countCodes(
-        space, codes, [&](int64_t number) { return slotOf[static_cast<std::size_t>(number)]; },
-        counts, ones);
-    if (mismatch) showWarning(app::Title, SizeWarning);
-    for (std::size_t i = 0; i < universe.size(); ++i) {
-        table.push_back(finish(counts[static_cast<std::size_t>(entrySlot[i])], ones, codes.size()));
-    }
+    eachEntry(universe, codes, [&](std::size_t, const Counts& c) { table.push_back(c); });
     return table;
 }
 
 std::vector<std::array<int32_t, 4>> ShapeGradeTable(int32_t D, int32_t T, int32_t N,
                                                     const std::vector<std::string>& codes) {
-    return shapeCounts(D, T, N, codes, 0).counts;
+    std::vector<Counts> table;
+    eachShapeEntry(D, T, N, codes, [&](int64_t, const Counts& c) { table.push_back(c); });
+    return table;
 }
 
 Probabilities ProbabilitiesOf(const std::vector<std::array<int32_t, 4>>& table) {
-    int64_t n12 = 0, n1 = 0, n2 = 0, n3 = 0, n2one = 0, n2more = 0, n123 = 0;
-    for (const Counts& c : table) {
-        n1 += c[1] > 0;
-        n2 += c[2] > 0;
-        n3 += c[3] > 0;
-        n2one += c[2] == 1;
-        n2more += c[2] >= 2;
-        n12 += c[1] + c[2] > 0;
-        n123 += c[1] + c[2] + c[3] > 0;
-    }
-    const auto size = static_cast<int64_t>(table.size());
-    Probabilities p{};
-    p[P12] = percent(n12, size);
-    p[P1] = percent(n1, size);
-    p[P2] = percent(n2, size);
-    p[P3] = percent(n3, size);
-    p[P2one] = percent(n2one, size);
-    p[P2more] = percent(n2more, size);
-    p[P123] = percent(n123, size);
-    return p;
+    Tally tally;
+    for (const Counts& c : table) tally.add(c);
+    return tally.result();
 }
 
 Probabilities ProbabilityTable(const std::vector<std::string>& universe,
                                const std::vector<std::string>& codes) {
-    return ProbabilitiesOf(GradeTable(universe, codes));
+    Tally tally;
+    eachEntry(universe, codes, [&](std::size_t, const Counts& c) { tally.add(c); });
+    return tally.result();
 }
 
 Probabilities ProbabilityTableLiteral(const std::vector<std::string>& universe,
                                       const std::vector<std::string>& codes) {
-    std::vector<Counts> table;
-    table.reserve(universe.size());
-    for (std::size_t i = 0; i < universe.size(); ++i)
-        table.push_back(GradeCounts(codes, universe, i));
-    return ProbabilitiesOf(table);
+    Tally tally;
+    for (std::size_t i = 0; i < universe.size(); ++i) tally.add(GradeCounts(codes, universe, i));
+    return tally.result();
 }
 
 std::vector<std::string> SplitCodes(std::string_view text) {
@@ -441,8 +451,20 @@ std::string PatternReport(int32_t D, int32_t T, const std::string& codes, int32_
     constexpr std::size_t MaxLines = 999;
     try {
         const std::vector<std::string> P = SplitCodes(codes);
-        const ShapeResult r = shapeCounts(D, T, N, P, MaxLines);
-        const Probabilities p = ProbabilitiesOf(r.counts);
+        // The percentages over the whole universe; the lines for its first entries only.
+        Tally tally;
+        std::vector<Counts> shownCounts;
+        std::vector<std::string> shownCodes;
+        checkShape(D, T);
+        const Space space = shapeSpace(D, T);
+        eachShapeEntry(D, T, N, P, [&](int64_t number, const Counts& c) {
+            tally.add(c);
+            if (shownCounts.size() < MaxLines) {
+                shownCounts.push_back(c);
+                shownCodes.push_back(codeText(space, number));
+            }
+        });
+        const Probabilities p = tally.result();
         std::string out;
         auto line = [&](const std::string& s) { out += s + "\r\n"; };
 
@@ -462,17 +484,30 @@ std::string PatternReport(int32_t D, int32_t T, const std::string& codes, int32_
         line("　　　３等 " + pad(p[P3], 3) + "%");
         line(Rule);
         line("[No.][1][2][3][x]　　 [Pattern]");
-        const std::size_t shown = std::min(r.counts.size(), MaxLines);
-        for (std::size_t i = 0; i < shown; ++i) {
-            const Counts& c = r.counts[i];
+        for (std::size_t i = 0; i < shownCounts.size(); ++i) {
+            const Counts& c = shownCounts[i];
             auto cell = [](int32_t v, std::size_t width) {
                 return utf8::padLeft(v == 0 ? " - " : std::to_string(v) + " ", width);
             };
-            line(" " + zero3(static_cast<int32_t>(i + 1)) + " " +
-                 (c[1] == 0 ? std::string(" - ") : " " + std::to_string(c[1]) + " ") +
-                 cell(c[2], 3) + cell(c[3], 3) + cell(c[0], 4) + " >>> " + r.firstCodes[i]);
+            // Built by appending: prepending to a temporary trips a false -Wrestrict in g++ 12.
+            std::string row(" ");
+            row += zero3(static_cast<int32_t>(i + 1));
+            row += ' ';
+            if (c[1] == 0) {
+                row += " - ";
+            } else {
+                row += ' ';
+                row += std::to_string(c[1]);
+                row += ' ';
+            }
+            row += cell(c[2], 3);
+            row += cell(c[3], 3);
+            row += cell(c[0], 4);
+            row += " >>> ";
+            row += shownCodes[i];
+            line(row);
         }
-        if (r.counts.size() >= MaxLines) line("※ No.999以降は表示できません。");
+        if (tally.size >= static_cast<int64_t>(MaxLines)) line("※ No.999以降は表示できません。");
         line("");
         line(Rule);
         line("※補足説明");

@@ -68,8 +68,7 @@ TEST(PatternCodes, NeighbourhoodCountsEqualTheLiteralAlgorithm) {
                 for (std::size_t i = 0; i < n; ++i) codes.push_back(full[rng() % full.size()]);
                 for (int N = 0; N <= d + t; ++N) {
                     const Codes u = basPattern::ConditionFilter(full, N);
-                    SCOPED_TRACE("D" + std::to_string(d) + "T" + std::to_string(t) + " N" +
-                                 std::to_string(N));
+                    SCOPED_TRACE(testing::Message() << "D" << d << "T" << t << " N" << N);
                     const auto fast = basPattern::GradeTable(u, codes);
                     const auto shape = basPattern::ShapeGradeTable(d, t, N, codes);
                     ASSERT_EQ(fast.size(), u.size());
