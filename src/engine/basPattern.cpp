@@ -525,3 +525,21 @@ std::string PatternReport(int32_t D, int32_t T, const std::string& codes, int32_
 }
 
 }  // namespace brenvik::basPattern
+
+namespace brenvik::basPattern {
+
+std::string ViewReport(const PatternRecord& p, bool conditional) {
+    std::string codes;
+    for (const std::string& c : p.Codes) {
+        if (!codes.empty()) codes += ' ';
+        codes += c;
+    }
+    int32_t N = conditional ? p.Kind : 0;
+    if (p.Kind == KindPlain) N = KindPlain;
+    if (N >= 0 && N <= 13) return PatternReport(p.Doubles, p.Triples, utf8::trim(codes), N);
+    if (N == KindComposite) return "条件マルチ 「合成理論のため未確定」";
+    if (N == KindPlain) return "通常マルチです";
+    return {};
+}
+
+}  // namespace brenvik::basPattern

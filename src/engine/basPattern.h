@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/PatternTable.h"
+
 namespace brenvik::basPattern {
 
 // Role-code arithmetic and the analysis report. A role code has one digit per double, then per
@@ -54,6 +56,11 @@ Probabilities ProbabilitiesOf(const std::vector<std::array<int32_t, 4>>& table);
 // The analysis text of the pattern view; every line ends with CR LF. Empty after a reported
 // error (a shape beyond 13 positions).
 std::string PatternReport(int32_t D, int32_t T, const std::string& codes, int32_t N);
+
+// What the pattern view shows for a pattern: the plain report (conditional false) or the
+// report under the pattern's condition; a composite's condition and a plain multi are named
+// instead, and a kind the report cannot handle gives an empty text.
+std::string ViewReport(const PatternRecord& p, bool conditional);
 
 // Codes text split at single blanks, as the library writes them; an empty text has no codes.
 std::vector<std::string> SplitCodes(std::string_view text);

@@ -177,6 +177,28 @@ TEST(PatternReport, ShapeBeyondThirteenPositionsIsReportedAndEmpty) {
     EXPECT_EQ(rec.boxes[0].title, "Brenvik / basPattern / PatternReport");
 }
 
+TEST(PatternReport, ViewChoosesTheConditionByKind) {
+    PatternRecord p;
+    p.Doubles = 2;
+    p.Codes = {"00", "11"};
+    const std::string plain = basPattern::PatternReport(2, 0, "00 11", 0);
+    const std::pair<int32_t, std::array<std::string, 2>> cases[] = {
+        {0, {plain, plain}},
+        {2, {plain, basPattern::PatternReport(2, 0, "00 11", 2)}},
+        {9999, {plain, "条件マルチ 「合成理論のため未確定」"}},
+        {10000, {"通常マルチです", "通常マルチです"}},
+        {14, {plain, ""}},
+    };
+    for (const auto& [kind, texts] : cases) {
+        p.Kind = kind;
+        EXPECT_EQ(basPattern::ViewReport(p, false), texts[0]) << kind;
+        EXPECT_EQ(basPattern::ViewReport(p, true), texts[1]) << kind;
+    }
+    EXPECT_NE(plain.find("\r\n 002  -  2  -   -  >>> 01\r\n 003  -  2  -   -  >>> 10\r\n 004  1  - "
+                         " 1   -  >>> 11\r\n"),
+              std::string::npos);
+}
+
 TEST(PatternMatrix, ByteFormMatchesTheTextForm) {
     clsPattern pat;
     EXPECT_EQ(pat.GetDoubleTriple(2, 3), 108);
