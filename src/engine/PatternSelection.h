@@ -50,7 +50,7 @@ class PatternSelection {
     bool SingleMode() const { return singleMode_; }
     void SingleMode(bool value) { singleMode_ = value; }
 
-    // Singles[i] is the spec's single i + 1.
+    // Singles()[i] is single number i + 1.
     const std::vector<SingleRecord>& Singles() const { return singles_; }
     int32_t SingleCount() const { return static_cast<int32_t>(singles_.size()); }
     // Singles read from a file (single mode).
