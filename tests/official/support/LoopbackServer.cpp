@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -74,6 +75,9 @@ void LoopbackServer::run() {
     if (port_ <= 0) throw std::runtime_error("no free port on 127.0.0.1");
     // The socket listens from bind on, so clients may connect before the thread runs.
     thread_ = std::thread([this] { server_->listen_after_bind(); });
+    // stop() before the loop runs would be lost and the loop would never end.
+    for (int i = 0; i < 5000 && !server_->is_running(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 LoopbackServer::~LoopbackServer() {
