@@ -71,7 +71,13 @@ int32_t clsHtmlData::GetHtmlData(const std::string& strHtml) {
     items_.clear();
 
     // Pass 1: cut into tags and text pieces.
-    std::vector<std::string> raw;
+    // Each piece remembers whether it was cut as a tag: a text piece that begins with "<" once
+    // "&lt;" is replaced is still text.
+    struct Piece {
+        std::string text;
+        bool tag;
+    };
+    std::vector<Piece> raw;
     bool inTag = false;
     bool inText = false;
     std::size_t start = 0;
@@ -79,12 +85,14 @@ int32_t clsHtmlData::GetHtmlData(const std::string& strHtml) {
         const char c = strHtml[i];
         if (inTag) {
             if (c == '>') {
-                raw.push_back(normalise(std::string_view(strHtml).substr(start, i - start + 1)));
+                raw.push_back(
+                    {normalise(std::string_view(strHtml).substr(start, i - start + 1)), true});
                 inTag = false;
             }
         } else if (c == '<') {
             if (inText) {
-                raw.push_back(normalise(std::string_view(strHtml).substr(start, i - start)));
+                raw.push_back(
+                    {normalise(std::string_view(strHtml).substr(start, i - start)), false});
                 inText = false;
             }
             inTag = true;
@@ -98,10 +106,10 @@ int32_t clsHtmlData::GetHtmlData(const std::string& strHtml) {
     // Pass 2: classify, tracking comments and the body.
     bool inComment = false;
     bool inBody = false;
-    for (std::string& text : raw) {
-        if (text.empty()) continue;
+    for (Piece& piece : raw) {
+        if (piece.text.empty()) continue;
         HtmlItem item;
-        item.Text = std::move(text);
+        item.Text = std::move(piece.text);
         const std::string& t = item.Text;
         if (inComment) {
             item.IsComment = true;
@@ -109,7 +117,7 @@ int32_t clsHtmlData::GetHtmlData(const std::string& strHtml) {
             items_.push_back(std::move(item));
             continue;
         }
-        if (t[0] == '<') {
+        if (piece.tag) {
             item.IsTag = true;
             if (startsWith(t, "<!--")) {
                 item.IsComment = true;
@@ -118,9 +126,7 @@ int32_t clsHtmlData::GetHtmlData(const std::string& strHtml) {
                 else if (!endsWith(t, "-->"))
                     inComment = true;
             } else {
-                // A text piece can begin with "<" too, once "&lt;" is replaced.
-                const std::size_t inner = t.size() >= 2 ? t.size() - 2 : 0;
-                item.Attributes = splitBlanks(std::string_view(t).substr(1, inner));
+                item.Attributes = splitBlanks(std::string_view(t).substr(1, t.size() - 2));
                 item.Name = item.Attributes[0];
                 item.AttributeCount = static_cast<int32_t>(item.Attributes.size()) - 1;
             }
