@@ -3,6 +3,7 @@
 #include "app/basMain.h"
 #include "engine/PatternTable.h"
 #include "engine/clsQelFile.h"
+#include "official/basTotoSettings.h"
 
 namespace brenvik::cli {
 
@@ -11,6 +12,7 @@ bool loadProgramData(std::ostream& err) {
         err << missing << '\n';
         return false;
     }
+    basTotoSettings::LoadTotoSettings();
     return clsQelFile().GetAllData();
 }
 

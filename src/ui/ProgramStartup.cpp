@@ -6,9 +6,11 @@
 #include "app/Messages.h"
 #include "engine/clsQelFile.h"
 #include "lottery/clsTotoData.h"
+#include "official/basTotoSettings.h"
 #include "ui/ProgramObjects.h"
 #include "ui/frmLoadQel.h"
 #include "ui/frmMain.h"
+#include "ui/frmWinInet.h"
 
 namespace brenvik::ui {
 
@@ -25,7 +27,11 @@ void ProgramStartup::createTeamNames() {
     teamNames.CheckVersion();
 }
 
-void ProgramStartup::loadSiteSettings() {}
+void ProgramStartup::loadSiteSettings() {
+    basTotoSettings::LoadTotoSettings();
+    // The downloads that use these addresses show their lines in the one progress window.
+    frmWinInet::install();
+}
 
 void ProgramStartup::createToto() {
     SharedToto().emplace();

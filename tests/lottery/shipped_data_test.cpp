@@ -122,33 +122,44 @@ TEST_F(ShippedData, LeagueListsNameKnownClubsOncePerYear) {
     }
 }
 
-TEST_F(ShippedData, PatternLibraryHoldsThePlainMultiOfEveryShape) {
+TEST_F(ShippedData, PatternLibraryLinesFollowTheIdScheme) {
     const std::string text = cp932::toUtf8(shippedBytes("Qel.dat"));
     std::vector<std::vector<std::string>> patterns;
-    bool countDeclared = false;
+    std::string declared;
     for (const auto& line : split(text, "\r\n")) {
         if (line.empty() || line[0] == ';') continue;
         auto fields = split(line, ", ");
-        if (fields[0] == "PatternCount") countDeclared = fields.at(1) == "105";
+        if (fields[0] == "PatternCount") declared = fields.at(1);
         if (fields.size() == 8) patterns.push_back(fields);
     }
-    EXPECT_TRUE(countDeclared);
-    ASSERT_EQ(patterns.size(), 105u);
+    EXPECT_EQ(declared, std::to_string(patterns.size()));
     std::set<int> ids;
+    std::set<std::pair<int, int>> plain;
     int previous = -1;
     for (const auto& f : patterns) {
-        SCOPED_TRACE(f[0]);
+        SCOPED_TRACE(f[2]);
         const int d = std::stoi(f[0].substr(1, 2)), t = std::stoi(f[0].substr(4, 2));
-        EXPECT_GT((d + t) * 100 + d, previous);  // D + T, then D
+        EXPECT_GE((d + t) * 100 + d, previous);  // shapes by D + T, then D
         previous = (d + t) * 100 + d;
-        EXPECT_EQ(std::stoi(f[2]), d * 10000000 + t * 100000 + 99 * 1000 + 1);
-        ids.insert(std::stoi(f[2]));
-        EXPECT_EQ(f[3], std::string("100:100:100:") + (d + t >= 1 ? "100" : "0") + ":" +
-                            (d + t >= 2 ? "100" : "0"));
-        EXPECT_EQ(f[5], "10000");
-        EXPECT_EQ(f[7], "@");
+        const int id = std::stoi(f[2]), kind = std::stoi(f[5]);
+        EXPECT_TRUE(ids.insert(id).second);
+        EXPECT_EQ(id / 100000, d * 100 + t);
+        const int k = id / 1000 % 100, r = id / 100 % 10, v = id % 100;
+        EXPECT_EQ(k, kind == 10000 ? 99 : kind == 9999 ? 98 : kind);
+        EXPECT_LE(r, 2);
+        EXPECT_GE(v, 1);
+        if (kind == 10000) {
+            // The plain multi is the first pattern of its shape and keeps its first ID.
+            EXPECT_TRUE(plain.emplace(d, t).second);
+            EXPECT_EQ(id, d * 10000000 + t * 100000 + 99 * 1000 + 1);
+            EXPECT_EQ(f[3], std::string("100:100:100:") + (d + t >= 1 ? "100" : "0") + ":" +
+                                (d + t >= 2 ? "100" : "0"));
+            EXPECT_EQ(f[7], "@");
+        } else {
+            EXPECT_TRUE(plain.count({d, t})) << "a pattern before the plain multi of its shape";
+        }
     }
-    EXPECT_EQ(ids.size(), 105u);
+    EXPECT_EQ(plain.size(), 105u);
     EXPECT_TRUE(ids.count(20199001));
     EXPECT_TRUE(ids.count(99001));
 }

@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Cache.h"
+#include "Cells.h"
+#include "Constructions.h"
+#include "Space.h"
+
+namespace qelgen {
+
+std::vector<std::string> codesOf(const Space& s, const Words& w);
+Words wordsOf(const Space& s, const std::vector<std::string>& codes);
+
+// Fills every cell of the library from constructions where the cache has nothing smaller,
+// and brings the composites up to date. Returns the number of cells changed.
+int updateFromConstructions(const std::string& cacheFolder, bool verbose);
+
+struct SearchOptions {
+    int64_t steps = 100000;  // tabu steps per size
+    int attempts = 2;        // seeds tried at a size before giving up
+    bool matrix = true;      // also search check-matrix codes for pure shapes
+    std::vector<Cell> only;  // empty: every cell
+    int64_t maxUniverse = 2000000;
+    int pureWhole = 0;       // 1: only whole-shape cells of pure shapes, -1: all but those
+    double cellSeconds = 0;  // wall-clock cap per cell and method; 0 = none
+    std::string reference;   // reference table: cells at their best known size are skipped
+};
+
+// Improves cells by search, saving the cache after every improved cell.
+int searchCells(const std::string& cacheFolder, const SearchOptions& o);
+
+}  // namespace qelgen

@@ -1,0 +1,123 @@
+// qelgen: builds the pattern library Qel.dat from constructions and covering-code search.
+//
+//   qelgen update                 fill the cache from constructions (seconds)
+//   qelgen search [options]       improve cells by tabu search (long; run in the background)
+//   qelgen regenerate FILE        write the library from the cache
+//   qelgen check FILE             exit 1 unless FILE is what the cache regenerates
+//   qelgen summary FILE           write the figures page
+//   qelgen freeze                 mark every revision released (before shipping)
+//
+// Options: --cache DIR, --steps N, --attempts N, --cell D,T,N,R (repeatable), --no-matrix,
+// --max-universe N, --pure / --not-pure (whole-shape cells of pure shapes only / all others),
+// --seconds S (cap per cell and method).
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Library.h"
+#include "Summary.h"
+#include "Update.h"
+
+using namespace qelgen;
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+    const std::string tmp = path + ".tmp";
+    {
+        std::ofstream f(tmp, std::ios::binary);
+        f << bytes;
+        if (!f) return false;
+    }
+    return std::rename(tmp.c_str(), path.c_str()) == 0;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: qelgen update|search|regenerate FILE|check FILE|summary FILE|freeze "
+                 "[--cache DIR] [--steps N] [--attempts N] [--cell D,T,N,R] [--no-matrix]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string command = argv[1];
+    std::string cache = QELGEN_CACHE_DIR, file, reference = QELGEN_REFERENCE;
+    SearchOptions opt;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (a == "--cache") {
+            cache = next();
+        } else if (a == "--steps") {
+            opt.steps = std::atoll(next().c_str());
+        } else if (a == "--attempts") {
+            opt.attempts = std::atoi(next().c_str());
+        } else if (a == "--pure") {
+            opt.pureWhole = 1;
+        } else if (a == "--not-pure") {
+            opt.pureWhole = -1;
+        } else if (a == "--seconds") {
+            opt.cellSeconds = std::atof(next().c_str());
+        } else if (a == "--no-matrix") {
+            opt.matrix = false;
+        } else if (a == "--max-universe") {
+            opt.maxUniverse = std::atoll(next().c_str());
+        } else if (a == "--cell") {
+            Cell c;
+            if (std::sscanf(next().c_str(), "%d,%d,%d,%d", &c.D, &c.T, &c.N, &c.R) != 4)
+                return usage();
+            opt.only.push_back(c);
+        } else if (file.empty() && a[0] != '-') {
+            file = a;
+        } else {
+            return usage();
+        }
+    }
+    try {
+        if (command == "update") {
+            std::printf("%d changed\n", updateFromConstructions(cache, true));
+        } else if (command == "search") {
+            opt.reference = reference;
+            std::printf("%d improved\n", searchCells(cache, opt));
+        } else if (command == "regenerate" && !file.empty()) {
+            if (!writeFile(file, libraryBytes(cache))) return 1;
+        } else if (command == "check" && !file.empty()) {
+            const std::string want = libraryBytes(cache), have = readFile(file);
+            if (want != have) {
+                std::fprintf(stderr, "%s is not what the cache regenerates (%zu bytes, want %zu)\n",
+                             file.c_str(), have.size(), want.size());
+                return 1;
+            }
+            std::printf("%s matches the cache\n", file.c_str());
+        } else if (command == "summary" && !file.empty()) {
+            if (!writeFile(file, summaryMarkdown(cache, reference))) return 1;
+        } else if (command == "freeze") {
+            for (const auto& [D, T] : shapes()) {
+                ShapeCache sc = loadShape(cache, D, T);
+                if (sc.cells.empty()) continue;
+                sc.freeze();
+                saveShape(cache, sc);
+            }
+        } else {
+            return usage();
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qelgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
