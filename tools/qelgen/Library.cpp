@@ -161,7 +161,14 @@ std::string libraryBytes(const std::string& cacheFolder, std::vector<LibraryRow>
                 const Cell c{D, T, e.N, e.R};
                 const std::vector<std::string> u = universe(e.N);
                 const int64_t size = static_cast<int64_t>(e.current().codes.size());
-                const bool listed = listedSize(c, size, e.N == 0 ? 0 : whole[e.R]);
+                bool listed = listedSize(c, size, e.N == 0 ? 0 : whole[e.R]);
+                // A weaker condition at no more tickets makes this one pointless.
+                for (const auto& o : cache.cells)
+                    if (listed && e.N > 0 && o.R == e.R && o.N > e.N &&
+                        static_cast<int64_t>(o.current().codes.size()) <= size &&
+                        listedSize(Cell{D, T, o.N, o.R},
+                                   static_cast<int64_t>(o.current().codes.size()), whole[o.R]))
+                        listed = false;
                 if (e.N == 0 && listed) whole[e.R] = size, wholeID[e.R] = 0;
                 for (std::size_t i = e.revisions.size(); i-- > 0;) {
                     const Revision& r = e.revisions[i];
