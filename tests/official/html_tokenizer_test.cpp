@@ -134,6 +134,16 @@ TEST(HtmlTextCells, LineBreaksJoinAndBlanksGo) {
             << c.body;
 }
 
+TEST(HtmlTokenizer, AMillionTinyTagsAndJunk) {
+    std::string page = "<body>";
+    for (int i = 0; i < 1000000; ++i) page += "<b>";
+    page += std::string("x\0\xff\xfe<", 5) + "</body>";
+    clsHtmlGet get;
+    EXPECT_EQ(get.SetPage(page), 1000003);
+    std::vector<std::string> out;
+    EXPECT_EQ(get.GetTextData(out), 1);
+}
+
 TEST(HtmlTitle, TakesTheRawTextBetweenTheTitleTags) {
     clsHtmlGet page;
     page.SetPage(
