@@ -4,11 +4,17 @@
 #include <exception>
 #include <random>
 
+#include "app/Classic.h"
+#include "app/Cp932.h"
 #include "app/Messages.h"
+#include "app/ProgramFolder.h"
 #include "app/Random.h"
 #include "app/RuntimeError.h"
 #include "app/basIniFile.h"
+#include "app/clsFileStream.h"
+#include "app/clsFileSystemObject.h"
 #include "lottery/CurrentRound.h"
+#include "official/clsResult.h"
 
 namespace brenvik {
 
@@ -30,6 +36,9 @@ void guarded(const char* procedure, F&& body) {
 }
 
 }  // namespace
+
+clsMulti::clsMulti() = default;
+clsMulti::~clsMulti() = default;
 
 MultiSummary clsMulti::Summary(const MultiMarks& marks) {
     MultiSummary s;
@@ -120,18 +129,119 @@ void clsMulti::SetResult(const std::array<uint8_t, 14>& lotResults) {
     });
 }
 
+void clsMulti::OwnerForm(OwnerWindow* objOwnerForm) {
+    owner_ = objOwnerForm;
+    if (result_) result_->Initialize(owner_);
+}
+
+clsResult& clsMulti::result() {
+    if (!result_) {
+        result_ = std::make_unique<clsResult>();
+        result_->Initialize(owner_);
+    }
+    return *result_;
+}
+
+bool clsMulti::officialResultCached(int32_t round) {
+    return result().GetResult(round, "", 1, false);
+}
+
+std::string clsMulti::ResultUserFileName(int32_t lngRound) {
+    const std::string digits = std::to_string(lngRound);
+    return "Brenvik_Result_" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') +
+           digits + ".dat";
+}
+
 bool clsMulti::SaveResultUser() {
+    const int32_t round = CurrentRound();
+    if (round <= 0) return false;
+    const std::string name = ResultUserFileName(round);
+    try {
+        if (officialResultCached(round)) return false;
+        bool marked = false;
+        std::string text;
+        for (int32_t m = 1; m <= 13; ++m) {
+            const uint8_t home = marks_[clsDrawMultiMenu::CellIndex(1, m)];
+            const uint8_t draw = marks_[clsDrawMultiMenu::CellIndex(0, m)];
+            const uint8_t away = marks_[clsDrawMultiMenu::CellIndex(2, m)];
+            marked = marked || home != 0 || draw != 0 || away != 0;
+            text += std::to_string(home) + "," + std::to_string(draw) + "," + std::to_string(away) +
+                    "\r\n";
+        }
+        // With nothing marked an earlier file stays: the marks may not have been loaded yet.
+        if (!marked) return true;
+        clsFileSystemObject fso;
+        const std::string folder = programFolder().join("SysData/Temp");
+        if (fso.FolderCheck(folder)) {
+            clsFileStream::WriteFileReplacing(fso.BuildPath(folder, name), cp932::fromUtf8(text));
+            return true;
+        }
+    } catch (const std::exception&) {
+        // Reported below in the program's words.
+    }
+    report.message("SaveResultUser", name + "\r\nファイルの保存に失敗しました。");
     return false;
 }
 
+namespace {
+
+// 13 lines "home,draw,away" of the values a hand-made result can hold; false for anything else.
+bool parseResultUser(const std::string& text, MultiMarks& marks) {
+    std::size_t pos = 0;
+    for (int32_t m = 1; m <= 13; ++m) {
+        if (pos >= text.size()) return false;
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(pos, end - pos);
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r') ++pos;
+        if (pos < text.size() && text[pos] == '\n') ++pos;
+        const int columns[3] = {1, 0, 2};
+        std::size_t from = 0;
+        for (int k = 0; k < 3; ++k) {
+            const std::size_t comma = line.find(',', from);
+            if ((comma == std::string::npos) != (k == 2)) return false;
+            const std::string piece =
+                line.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+            const int32_t v = classic::toLong(piece);
+            if (v != 0 && v != 1 && v != 2 && v != 4) return false;
+            marks[clsDrawMultiMenu::CellIndex(columns[k], m)] = static_cast<uint8_t>(v);
+            from = comma + 1;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool clsMulti::LoadResultUser() {
-    if (CurrentRound() == 0) return false;
-    guarded("LoadResultUser", [this] {
-        marks_ = MultiMarks{};
+    const int32_t round = CurrentRound();
+    if (round <= 0) return false;
+    const std::string name = ResultUserFileName(round);
+    bool loaded = false;
+    guarded("LoadResultUser", [&] {
+        if (officialResultCached(round)) return;
+        clsFileSystemObject fso;
+        const std::string path = fso.BuildPath(programFolder().join("SysData/Temp"), name);
+        MultiMarks marks{};
+        if (fso.FileExists(path)) {
+            bool ok = false;
+            try {
+                ok = parseResultUser(cp932::toUtf8(clsFileStream::ReadWholeFile(path)), marks);
+            } catch (const std::exception&) {
+                ok = false;
+            }
+            if (!ok) {
+                report.message("LoadResultUser", name + "\r\nファイルの読込に失敗しました。");
+                return;
+            }
+        }
+        marks_ = marks;
+        loaded = true;
         Redraw.emit();
         SelectChange.emit();
     });
-    return false;
+    return loaded;
 }
 
 void clsMulti::click(int32_t outcome, int32_t match, int32_t button, bool markLeft) {
@@ -171,11 +281,32 @@ void clsMulti::cMulti_MouseDown(int32_t intOutcome, int32_t intMatch, int32_t in
 }
 
 void clsMulti::cMulti_DloadClick() {
-    if (CurrentRound() <= 0) {
-        showInformation(" 結果情報",
-                        "開催回が指定されていません。\r\n"
-                        "左上の[GameLoad]より試合データを読み込んでください。");
-    }
+    guarded("cMulti_DloadClick", [this] {
+        const int32_t round = CurrentRound();
+        if (round <= 0) {
+            showInformation(" 結果情報",
+                            "開催回が指定されていません。\r\n"
+                            "左上の[GameLoad]より試合データを読み込んでください。");
+            return;
+        }
+        bool question = false;
+        DloadClickBefore.emit(question);
+        clsResult& store = result();
+        if (store.GetResult(round, "", 1 | 2, question)) {
+            const ResultRecord record = store.Result();
+            std::array<uint8_t, 14> lot{};
+            for (std::size_t m = 1; m <= 13; ++m) lot[m] = record.Matches[m].LotResult;
+            SetResult(lot);
+            DloadClick.emit();
+            return;
+        }
+        if (store.Cancel()) return;
+        if (store.Unpublished()) {
+            showInformation(" 結果情報", "現在、この開催回のくじ結果は発表されていません。");
+        } else {
+            showWarning(" 結果情報", "インターネットよりダウンロードに失敗しました。");
+        }
+    });
 }
 
 }  // namespace brenvik

@@ -3,12 +3,17 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "engine/MultiTypes.h"
 #include "engine/Signal.h"
 #include "engine/clsDrawMultiMenu.h"
 
 namespace brenvik {
+
+class OwnerWindow;
+class clsResult;
 
 // A multi: the marks of one round's prediction (selection mode 0) or of its result
 // (selection mode 1), the editing operations the mark sheet calls, and the events that tell
@@ -34,6 +39,11 @@ class clsMulti {
     // After a downloaded result was placed into the marks.
     Signal<> DloadClick;
 
+    clsMulti();
+    ~clsMulti();
+    clsMulti(const clsMulti&) = delete;
+    clsMulti& operator=(const clsMulti&) = delete;
+
     static MultiSummary Summary(const MultiMarks& marks);
     // Singles, doubles or triples differ; Unmarked and Combinations are not compared.
     static bool ShapeDiffers(const MultiSummary& a, const MultiSummary& b);
@@ -53,12 +63,19 @@ class clsMulti {
     // match unmarked.
     void SetResult(const std::array<uint8_t, 14>& lotResults);
 
-    // The hand-made result marks of the current round are kept beside the result store,
-    // which is not part of the program yet: SaveResultUser keeps nothing and returns false;
-    // LoadResultUser (with a round chosen) finds no kept marks, so it clears the marks as it
-    // does when no file exists, and returns false. Both are completed with the result store.
+    // The window that owns the result store's downloads (the sheet's parent form).
+    void OwnerForm(OwnerWindow* objOwnerForm);
+
+    // The hand-made result marks of the current round, kept in SysData/Temp as
+    // Brenvik_Result_NNN.dat until the official result is cached. SaveResultUser: true when
+    // the official result is not cached (the marks, if any, were written); false with no
+    // round, with the result cached, or when the write failed (reported).
     bool SaveResultUser();
+    // Without a cached official result: the kept marks, or no marks when none are kept; true
+    // when the marks were replaced so.
     bool LoadResultUser();
+    // "Brenvik_Result_" + round (at least three digits) + ".dat" in SysData/Temp.
+    static std::string ResultUserFileName(int32_t lngRound);
 
     // Handlers of the sheet view's events.
     // outcome: code of the clicked column (1 home, 0 draw, 2 away); match 1..13; button
@@ -67,19 +84,22 @@ class clsMulti {
                           int32_t intShift);
     void cMulti_RandomClick() { Random(); }
     void cMulti_CancelClick() { Clear(); }
-    // The download itself comes with the result store; until then only the check for a
-    // chosen round is made, and no event is raised.
+    // The result of the current round from the cache or by download, into the marks.
     void cMulti_DloadClick();
     void cMulti_DividendClick() {}
 
   private:
     void replaceMarks(const MultiMarks& marks);
+    clsResult& result();
+    bool officialResultCached(int32_t round);
     void click(int32_t outcome, int32_t match, int32_t button, bool markLeft);
 
     MultiMarks marks_{};
     int32_t selectMode_ = 0;
     RoleMenuPresenter roleMenu_;
     clsDrawMultiMenu menu_;
+    OwnerWindow* owner_ = nullptr;
+    std::unique_ptr<clsResult> result_;  // made at its first use
 };
 
 }  // namespace brenvik
