@@ -6,6 +6,7 @@
 
 #include "app/Utf8.h"
 #include "app/basMain.h"
+#include "cli/FileCommands.h"
 #include "cli/Library.h"
 #include "cli/OfficialCommands.h"
 #include "cli/StreamMessages.h"
@@ -177,6 +178,9 @@ const std::map<std::string, Command>& commands() {
         {"patterns", cmdPatterns},
         {"expand", cmdExpand},
         {"report", cmdReport},
+        {"open", [](Context& c) { return openCommand(c.args, c.out, c.err); }},
+        {"save-kvr", [](Context& c) { return saveKvrCommand(c.args, c.out, c.err); }},
+        {"clip", [](Context& c) { return clipCommand(c.args, c.out, c.err); }},
         {"page", [](Context& c) { return cmdPage(c.args, c.out, c.err); }},
         {"fetch", [](Context& c) { return cmdFetch(c.args, c.out, c.err); }},
     };
@@ -191,6 +195,12 @@ std::string usage() {
            "  patterns MULTI        the pattern list of a multi: ID, TAB, row text\n"
            "  expand MULTI ID       the singles of a multi with the pattern ID, as CSV lines\n"
            "  report ID [N]         the analysis of pattern ID under condition N (default 0)\n"
+           "  open FILE             a .kvr, .qel or .csv file as the program opens it: round,\n"
+           "                        marks, pattern ID, then the singles as CSV lines\n"
+           "  save-kvr MULTI ID ROUND OUT [VOTEFILE]\n"
+           "                        the data file the program saves, with a cached vote file\n"
+           "  clip FILE             the clipboard text of a file's prediction, with the\n"
+           "                        settings of SysData/Brenvik.ini\n"
            "  page KIND FILE ROUND  a saved official page (UTF-8) read as a download: the cache\n"
            "                        file text the program would write for it\n"
            "  fetch KIND ROUND      download the official page, cache it as the program does,\n"
