@@ -10,6 +10,7 @@
 #include "ui/ProgramStartup.h"
 #include "ui/toolkit/AppSetup.h"
 #include "ui/toolkit/QtBusyPointer.h"
+#include "ui/toolkit/QtClipboard.h"
 #include "ui/toolkit/QtMessages.h"
 #include "ui/toolkit/QtProgressLog.h"
 #include "ui/toolkit/QtScreen.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     brenvik::ui::QtProgressLog progress;
     brenvik::ui::QtScreen screen;
     brenvik::ui::QtShell shell;
+    brenvik::ui::QtClipboard clipboard;  // installs itself
     brenvik::setMessages(&messages);
     brenvik::setBusyPointer(&busy);
     brenvik::setProgressLog(&progress);
