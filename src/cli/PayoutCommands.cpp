@@ -70,10 +70,7 @@ int payoutCommand(const std::vector<std::string>& args, std::ostream& out, std::
     if (!result) return badArguments(err);
     KvrData data;
     if (!loadKvr(args[0], data, err)) return Failed;
-    if (data.Vote.Kaisaikai == 0) {
-        err << "投票状況データがみつかりません。\n投票状況をダウンロードして下さい。\n";
-        return Failed;
-    }
+    if (!MoneyListModel::CheckVote(data.Vote)) return Failed;
     std::vector<int32_t> singles = storedSingles(data);
     if (singles.empty()) singles = MoneyListModel::OpeningSingles({});
     MoneyListModel list;

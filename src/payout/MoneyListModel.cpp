@@ -68,6 +68,13 @@ std::vector<int32_t> MoneyListModel::OpeningSingles(const std::vector<SingleReco
     return list;
 }
 
+bool MoneyListModel::CheckVote(const VoteRecord& vote) {
+    if (vote.Kaisaikai != 0) return true;
+    showInformation(" 推定配当",
+                    "投票状況データがみつかりません。\r\n投票状況をダウンロードして下さい。");
+    return false;
+}
+
 std::string MoneyListModel::Caption(const VoteRecord& vote) {
     char asOf[32];
     std::snprintf(asOf, sizeof asOf, "%04d/%02d/%02d %02d:%02d", vote.AsOf.year(),

@@ -50,6 +50,8 @@ class MoneyListModel {
     // singles (all draws, all home wins, all away wins).
     static std::vector<int32_t> OpeningSingles(const std::vector<SingleRecord>& singles);
 
+    // False, after the information box, when there is no vote status to estimate from.
+    static bool CheckVote(const VoteRecord& vote);
     // " 第" + round + "回 " + as-of "yyyy/mm/dd hh:nn" + " 推定配当".
     static std::string Caption(const VoteRecord& vote);
 

@@ -229,6 +229,13 @@ TEST(MoneyListModel, AVoteStatusWithoutVotesDoesNotOpen) {
 }
 
 TEST(MoneyListModel, CaptionAndStoredPlacement) {
+    test::MessageRecorder boxes;
+    EXPECT_FALSE(MoneyListModel::CheckVote(VoteRecord{}));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].icon, MessageIcon::Information);
+    EXPECT_EQ(boxes.boxes[0].title, " 推定配当");
+    EXPECT_EQ(boxes.boxes[0].text,
+              "投票状況データがみつかりません。\r\n投票状況をダウンロードして下さい。");
     VoteRecord v = skewedVotes(1234);
     EXPECT_EQ(MoneyListModel::Caption(v), " 第1234回 2021/05/01 13:50 推定配当");
 
