@@ -4,9 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "Covering.h"
-#include "Space.h"
-
 namespace qelgen {
 
 std::string Cell::name() const {
@@ -48,18 +45,23 @@ int64_t sphereBound(const Cell& c) {
     if (c.N == 0 || c.N >= c.n()) {
         most = universeSize(c.D, c.T, std::min(c.R, c.n()));
     } else {
-        // The ball of a word with i nonzero binary and j nonzero ternary digits: only the
-        // weight pattern matters, so one representative per pattern.
-        const Space s(c.D, c.T);
-        const Problem p = plainProblem(s, c.R, c.N);
+        // The ball of a word with i nonzero binary and j nonzero ternary digits: count the
+        // changes by kind (binary 1->0, 0->1; ternary x->0, x->other, 0->x) that end at
+        // weight N or less.
         for (int i = 0; i <= c.D; ++i)
             for (int j = 0; j <= c.T; ++j) {
                 if (i + j > c.N + c.R) continue;
-                int32_t w = 0;
-                for (int k = 0; k < i; ++k) w += s.place(k);
-                for (int k = 0; k < j; ++k) w += s.place(c.D + k);
                 int64_t inside = 0;
-                for (const Delta& d : p.ball) inside += p.inUniverse(apply(s, w, d));
+                for (int x1 = 0; x1 <= i; ++x1)
+                    for (int y1 = 0; y1 <= c.D - i; ++y1)
+                        for (int x2 = 0; x2 <= j; ++x2)
+                            for (int z2 = 0; z2 <= j - x2; ++z2)
+                                for (int y2 = 0; y2 <= c.T - j; ++y2) {
+                                    if (x1 + y1 + x2 + z2 + y2 > c.R) continue;
+                                    if (i + j - x1 - x2 + y1 + y2 > c.N) continue;
+                                    inside += choose(i, x1) * choose(c.D - i, y1) * choose(j, x2) *
+                                              choose(j - x2, z2) * choose(c.T - j, y2) * pow2(y2);
+                                }
                 most = std::max(most, inside);
             }
     }

@@ -176,6 +176,8 @@ std::string libraryBytes(const std::string& cacheFolder, std::vector<LibraryRow>
                     if (current && !listed) continue;
                     if (!current && !r.frozen) continue;
                     const int64_t count = static_cast<int64_t>(r.codes.size());
+                    // A released revision too large to list was never in the file.
+                    if (!current && !listedSize(Cell{D, T, e.N, e.R}, count, 0)) continue;
                     std::string note;
                     if (e.N == 0) {
                         note = std::string("マルチが的中すれば") + prize(e.R) +

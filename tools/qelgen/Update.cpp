@@ -8,6 +8,7 @@
 #include "Covering.h"
 #include "Library.h"
 #include "Matrix.h"
+#include "MatrixSearch.h"
 
 namespace qelgen {
 
@@ -125,23 +126,37 @@ int updateFromConstructions(const std::string& folder, bool verbose) {
         ShapeCache sc = loadShape(folder, D, T);
         const Space s(D, T);
         bool dirty = false;
+        std::vector<Cell> conditional;
         for (const Cell& c : cellsOfShape(D, T)) {
-            if (c.N == 0) {
-                auto it = built.find(c);
-                if (it == built.end()) continue;
-                dirty |= accept(sc, c, s, it->second.words, it->second.how, verbose);
+            if (c.N > 0) {
+                conditional.push_back(c);
                 continue;
             }
-            if (sc.find(c.N, c.R)) continue;
-            // A conditional cell starts from the whole-shape code cut down to its universe, or
-            // from a greedy cover, whichever is smaller.
+            auto it = built.find(c);
+            if (it == built.end()) continue;
+            dirty |= accept(sc, c, s, it->second.words, it->second.how, verbose);
+        }
+        // The weakest condition first: what covers condition N + 1 (or the whole shape),
+        // cut down, also covers condition N.
+        std::sort(conditional.begin(), conditional.end(), [](const Cell& a, const Cell& b) {
+            return std::make_pair(a.R, -a.N) < std::make_pair(b.R, -b.N);
+        });
+        for (const Cell& c : conditional) {
+            const CellEntry* e = sc.find(c.N, c.R);
             const Problem p = plainProblem(s, c.R, c.N);
-            Words start = greedyCover(p, 1);
-            std::string how = "greedy cover";
-            if (auto it = built.find(Cell{D, T, 0, c.R}); it != built.end()) {
-                Words cut = prune(p, it->second.words);
-                if (cut.size() < start.size()) start = cut, how = "whole-shape code cut down";
-            }
+            Words start;
+            std::string how;
+            auto offer = [&](Words w, const std::string& from) {
+                if (start.empty() || w.size() < start.size()) start = std::move(w), how = from;
+            };
+            if (!e) offer(greedyCover(p, 1), "greedy cover");
+            if (auto it = built.find(Cell{D, T, 0, c.R}); it != built.end())
+                offer(prune(p, it->second.words), "whole-shape code cut down");
+            if (const CellEntry* weaker = sc.find(c.N + 1, c.R))
+                offer(prune(p, wordsOf(s, weaker->current().codes)),
+                      "code of condition " + std::to_string(c.N + 1) + " cut down");
+            if (start.empty()) continue;
+            if (e && e->current().codes.size() <= start.size()) continue;
             dirty |= accept(sc, c, s, start, how, verbose);
         }
         if (dirty) {
@@ -162,6 +177,7 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
             if (combinations(D, T) > o.maxUniverse) continue;
             const bool pureWhole = c.N == 0 && (D == 0 || T == 0);
             if ((o.pureWhole > 0 && !pureWhole) || (o.pureWhole < 0 && pureWhole)) continue;
+            if (o.whole && c.N != 0) continue;
             const ShapeCache sc = loadShape(folder, D, T);
             const CellEntry* e = sc.find(c.N, c.R);
             if (!e) continue;
@@ -171,7 +187,17 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
             Words best = wordsOf(s, e->current().codes);
             const std::size_t before = best.size();
             if (static_cast<int64_t>(before) <= sphereBound(c)) continue;
+            // Sizes worth a check-matrix search: within 5 % of the record of a pure shape, below
+            // the construction bound of a mixed one (once there, anything smaller).
+            int64_t ceiling = static_cast<int64_t>(before) - 1;
             if (auto r = ref.find(c); r != ref.end()) {
+                int64_t target = 0;
+                if (r->second.bestKnown > 0)
+                    target = r->second.bestKnown * 105 / 100;
+                else if (r->second.derived > r->second.lower)
+                    target = r->second.derived - 1;
+                if (target > 0) ceiling = std::min(ceiling, target);
+                if (o.unmet && target > 0 && static_cast<int64_t>(before) <= target) continue;
                 const int64_t record =
                     r->second.optimum > 0 ? r->second.optimum : r->second.bestKnown;
                 if (record > 0 && static_cast<int64_t>(before) <= record) continue;
@@ -179,7 +205,7 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
                     continue;
             }
             std::string how;
-            for (int a = 0; a < 2 * o.attempts; ++a) {
+            for (int a = 0; o.plain && a < 2 * o.attempts; ++a) {
                 SearchBudget b;
                 b.stepsPerSize = o.steps;
                 b.tenure = 2 + a % 2;
@@ -195,40 +221,25 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
                     how = "tabu search (seed " + std::to_string(b.seed) + ")";
                 }
             }
-            if (o.matrix && c.N == 0 && (D == 0 || T == 0) && c.n() >= 6) {
-                const bool binary = T == 0;
-                const int q = binary ? 2 : 3;
-                for (int k = 2; k < c.n(); ++k) {
-                    int64_t syn = 1, kernel = 1;
-                    for (int i = 0; i < k; ++i) syn *= q;
-                    for (int i = k; i < c.n(); ++i) kernel *= q;
-                    if (syn > 200000 || syn < 4) continue;
-                    for (int a = 0; a < 3 * o.attempts; ++a) {
-                        const uint64_t seed = 77 + static_cast<uint64_t>(k * 31 + a);
-                        const CheckMatrix h =
-                            randomCheckMatrix(D, T, binary ? k : 0, binary ? 0 : k, seed);
-                        const Space ss(binary ? k : 0, binary ? 0 : k);
-                        const Problem sp = syndromeProblem(ss, h, D, c.R);
-                        SearchBudget b;
-                        b.stepsPerSize = o.steps;
-                        b.tenure = 2 + a % 2;
-                        b.seed = seed;
-                        b.stopAt = 1;
-                        b.seconds = o.cellSeconds / 8;
-                        Words start = greedyCover(sp, seed);
-                        if (static_cast<int64_t>(start.size()) * kernel >
-                            4 * static_cast<int64_t>(best.size()))
-                            continue;
-                        Words set = shrink(sp, start, b);
-                        if (static_cast<int64_t>(set.size()) * kernel <
-                            static_cast<int64_t>(best.size())) {
-                            Words w = expand(s, ss, h, set);
-                            if (w.size() < best.size() && uncoveredCount(p, w) == 0) {
-                                best = w;
-                                how = "check matrix of " + std::to_string(k) + " rows (seed " +
-                                      std::to_string(seed) + ")";
-                            }
-                        }
+            if (o.matrix && c.N == 0 && c.n() >= 4) {
+                const double budget = o.cellSeconds > 0 ? o.cellSeconds : 60;
+                SyndromeCode sc2 = searchSyndromeCodes(
+                    D, T, c.R, static_cast<int64_t>(best.size()), std::min(ceiling, MaxTickets),
+                    budget, o.maxSyndromes, static_cast<uint64_t>(D * 97 + T * 13 + c.R), true);
+                // Short of the target, any gain will do.
+                if (sc2.words == 0 && ceiling < static_cast<int64_t>(best.size()) - 1)
+                    sc2 = searchSyndromeCodes(D, T, c.R, static_cast<int64_t>(best.size()),
+                                              MaxTickets, budget / 3, o.maxSyndromes,
+                                              static_cast<uint64_t>(D * 97 + T * 13 + c.R), true);
+                if (sc2.words > 0 && sc2.words < static_cast<int64_t>(best.size())) {
+                    const Space ss(sc2.h.rowsBinary, sc2.h.rowsTernary);
+                    Words w = expand(s, ss, sc2.h, sc2.syndromes);
+                    if (w.size() < best.size() && uncoveredCount(p, w) == 0) {
+                        best = w;
+                        how = sc2.how;
+                    } else {
+                        std::fprintf(stderr, "%s: a syndrome code fails its check\n",
+                                     c.name().c_str());
                     }
                 }
             }

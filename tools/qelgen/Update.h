@@ -18,10 +18,14 @@ Words wordsOf(const Space& s, const std::vector<std::string>& codes);
 int updateFromConstructions(const std::string& cacheFolder, bool verbose);
 
 struct SearchOptions {
-    int64_t steps = 100000;  // tabu steps per size
-    int attempts = 2;        // seeds tried at a size before giving up
-    bool matrix = true;      // also search check-matrix codes for pure shapes
-    std::vector<Cell> only;  // empty: every cell
+    int64_t steps = 100000;       // tabu steps per size
+    int attempts = 2;             // seeds tried at a size before giving up
+    bool matrix = true;           // also search check-matrix codes of whole shapes
+    bool plain = true;            // tabu search over the codes themselves
+    bool whole = false;           // whole-shape cells only
+    bool unmet = false;           // skip cells already within their target (see searchCells)
+    int64_t maxSyndromes = 8192;  // largest syndrome group of the check-matrix search
+    std::vector<Cell> only;       // empty: every cell
     int64_t maxUniverse = 2000000;
     int pureWhole = 0;       // 1: only whole-shape cells of pure shapes, -1: all but those
     double cellSeconds = 0;  // wall-clock cap per cell and method; 0 = none

@@ -8,8 +8,11 @@
 //   qelgen freeze                 mark every revision released (before shipping)
 //
 // Options: --cache DIR, --steps N, --attempts N, --cell D,T,N,R (repeatable), --no-matrix,
+// --no-plain (check-matrix search only), --max-syndromes N, --whole (whole-shape cells only),
+// --unmet (skip cells within 5 % of the record or below the construction bound),
 // --max-universe N, --pure / --not-pure (whole-shape cells of pure shapes only / all others),
 // --seconds S (cap per cell and method).
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "Library.h"
+#include "MatrixSearch.h"
 #include "Summary.h"
 #include "Update.h"
 
@@ -72,6 +76,14 @@ int main(int argc, char** argv) {
             opt.pureWhole = -1;
         } else if (a == "--seconds") {
             opt.cellSeconds = std::atof(next().c_str());
+        } else if (a == "--whole") {
+            opt.whole = true;
+        } else if (a == "--unmet") {
+            opt.unmet = true;
+        } else if (a == "--no-plain") {
+            opt.plain = false;
+        } else if (a == "--max-syndromes") {
+            opt.maxSyndromes = std::atoll(next().c_str());
         } else if (a == "--no-matrix") {
             opt.matrix = false;
         } else if (a == "--max-universe") {
@@ -105,6 +117,30 @@ int main(int argc, char** argv) {
             std::printf("%s matches the cache\n", file.c_str());
         } else if (command == "summary" && !file.empty()) {
             if (!writeFile(file, summaryMarkdown(cache, reference))) return 1;
+        } else if (command == "anneal" && !file.empty()) {
+            // One syndrome search, for tuning: --cell D,T,rows,R with the rows as BINARY*100 +
+            // TERNARY and FILE the number of syndromes.
+            if (opt.only.size() != 1) return usage();
+            const Cell c = opt.only.front();
+            SyndromeSearch s;
+            s.binary = c.D;
+            s.ternary = c.T;
+            s.rowsBinary = c.N / 100;
+            s.rowsTernary = c.N % 100;
+            s.radius = c.R;
+            s.size = std::atoi(file.c_str());
+            s.steps = opt.steps;
+            s.seconds = opt.cellSeconds;
+            for (int a = 0; a < opt.attempts; ++a) {
+                s.seed = static_cast<uint64_t>(a + 1);
+                CheckMatrix h;
+                std::vector<int32_t> set;
+                const auto t0 = std::chrono::steady_clock::now();
+                const bool ok = annealSyndromes(s, h, set);
+                std::printf(
+                    "seed %d: %s in %.2fs\n", a + 1, ok ? "covered" : "failed",
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+            }
         } else if (command == "freeze") {
             for (const auto& [D, T] : shapes()) {
                 ShapeCache sc = loadShape(cache, D, T);
