@@ -13,6 +13,7 @@
 #include "app/basIniFile.h"
 #include "app/clsFileStream.h"
 #include "app/clsFileSystemObject.h"
+#include "engine/clsBrenvik.h"
 #include "lottery/CurrentRound.h"
 #include "official/clsResult.h"
 
@@ -40,29 +41,8 @@ void guarded(const char* procedure, F&& body) {
 clsMulti::clsMulti() = default;
 clsMulti::~clsMulti() = default;
 
-MultiSummary clsMulti::Summary(const MultiMarks& marks) {
-    MultiSummary s;
-    for (int m = 1; m <= 13; ++m) {
-        const int marked = (marks[m] != 0) + (marks[13 + m] != 0) + (marks[26 + m] != 0);
-        switch (marked) {
-            case 0:
-                ++s.Unmarked;
-                break;
-            case 1:
-                ++s.Singles;
-                break;
-            case 2:
-                ++s.Doubles;
-                break;
-            default:
-                ++s.Triples;
-                break;
-        }
-    }
-    s.Combinations =
-        static_cast<int32_t>(std::lround(std::pow(2.0, s.Doubles) * std::pow(3.0, s.Triples)));
-    return s;
-}
+// One counting rule for the whole program: the pattern list reads the same summary.
+MultiSummary clsMulti::Summary(const MultiMarks& marks) { return clsBrenvik::GetMultiSummary(marks); }
 
 bool clsMulti::ShapeDiffers(const MultiSummary& a, const MultiSummary& b) {
     return a.Singles != b.Singles || a.Doubles != b.Doubles || a.Triples != b.Triples;
