@@ -8,6 +8,7 @@
 #include "app/basMain.h"
 #include "cli/FileCommands.h"
 #include "cli/Library.h"
+#include "cli/PrintCommand.h"
 #include "cli/OfficialCommands.h"
 #include "cli/StreamMessages.h"
 #include "engine/PatternSelection.h"
@@ -178,6 +179,7 @@ const std::map<std::string, Command>& commands() {
         {"patterns", cmdPatterns},
         {"expand", cmdExpand},
         {"report", cmdReport},
+        {"print", [](Context& c) { return runPrint(c.args, c.out, c.err); }},
         {"open", [](Context& c) { return openCommand(c.args, c.out, c.err); }},
         {"save-kvr", [](Context& c) { return saveKvrCommand(c.args, c.out, c.err); }},
         {"clip", [](Context& c) { return clipCommand(c.args, c.out, c.err); }},
@@ -195,6 +197,9 @@ std::string usage() {
            "  patterns MULTI        the pattern list of a multi: ID, TAB, row text\n"
            "  expand MULTI ID       the singles of a multi with the pattern ID, as CSV lines\n"
            "  report ID [N]         the analysis of pattern ID under condition N (default 0)\n"
+           "  print FILE OUT.pdf [--test] [--round N]\n"
+           "                        the mark sheets of a .kvr, .qel or .csv file's singles (or\n"
+           "                        the test print) as a PDF, with SysData/Printer.ini\n"
            "  open FILE             a .kvr, .qel or .csv file as the program opens it: round,\n"
            "                        marks, pattern ID, then the singles as CSV lines\n"
            "  save-kvr MULTI ID ROUND OUT [VOTEFILE]\n"
