@@ -8,6 +8,7 @@
 #include "app/basMain.h"
 #include "cli/FileCommands.h"
 #include "cli/Library.h"
+#include "cli/PayoutCommands.h"
 #include "cli/PrintCommand.h"
 #include "cli/OfficialCommands.h"
 #include "cli/StreamMessages.h"
@@ -183,6 +184,8 @@ const std::map<std::string, Command>& commands() {
         {"open", [](Context& c) { return openCommand(c.args, c.out, c.err); }},
         {"save-kvr", [](Context& c) { return saveKvrCommand(c.args, c.out, c.err); }},
         {"clip", [](Context& c) { return clipCommand(c.args, c.out, c.err); }},
+        {"payout", [](Context& c) { return payoutCommand(c.args, c.out, c.err); }},
+        {"grade", [](Context& c) { return gradeCommand(c.args, c.out, c.err); }},
         {"page", [](Context& c) { return cmdPage(c.args, c.out, c.err); }},
         {"fetch", [](Context& c) { return cmdFetch(c.args, c.out, c.err); }},
     };
@@ -206,6 +209,9 @@ std::string usage() {
            "                        the data file the program saves, with a cached vote file\n"
            "  clip FILE             the clipboard text of a file's prediction, with the\n"
            "                        settings of SysData/Brenvik.ini\n"
+           "  payout FILE [RESULT]  the payout list of a data file's singles, columns 0-23 as TSV\n"
+           "  grade FILE RESULT     the five grade counts of a data file's singles and the\n"
+           "                        prize counter; RESULT is 13 of 0, 1, 2, 3 (void), - (none)\n"
            "  page KIND FILE ROUND  a saved official page (UTF-8) read as a download: the cache\n"
            "                        file text the program would write for it\n"
            "  fetch KIND ROUND      download the official page, cache it as the program does,\n"
