@@ -11,8 +11,8 @@ std::string clsPrizeText::FormatCount(int64_t count) {
         for (std::size_t n = utf8::length(digits); n < 3; ++n) digits = "\xE3\x80\x80" + digits;
         return " " + digits;
     }
-    const std::string text = utf8::padLeft(NumberFormat::Thousands(count), 6);
-    return " " + utf8::right(text, 6);
+    // Right-aligned in 6; a longer count stays whole rather than losing its leading digits.
+    return " " + utf8::padLeft(NumberFormat::Thousands(count), 6);
 }
 
 std::array<std::string, 4> clsPrizeText::Lines(const GradingCounts& counts) {

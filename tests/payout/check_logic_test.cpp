@@ -197,8 +197,8 @@ TEST(clsPrizeText, FourLinesWithFullWidthAndThousandsForms) {
     const struct {
         int64_t count;
         const char* text;
-    } cases[] = {{0, " 　　０"},    {12, " 　１２"},     {999, " ９９９"},    {1000, "  1,000"},
-                 {1234, "  1,234"}, {999999, " 99,999"}, {1234567, " 34,567"}};
+    } cases[] = {{0, " 　　０"},    {12, " 　１２"},      {999, " ９９９"},       {1000, "  1,000"},
+                 {1234, "  1,234"}, {100000, " 100,000"}, {1594323, " 1,594,323"}};
     for (const auto& c : cases) EXPECT_EQ(clsPrizeText::FormatCount(c.count), c.text) << c.count;
 
     GradingCounts counts;
