@@ -74,8 +74,10 @@ class Annealer {
             } else if (!isBinary && j < p.rowsTernary) {
                 cols_[static_cast<std::size_t>(i)] = Packed{1} << (16 + j);
             } else if ((isBinary && p.rowsBinary > 0) || (!isBinary && p.rowsTernary > 0)) {
-                free_.push_back(i);
                 cols_[static_cast<std::size_t>(i)] = randomColumn(isBinary);
+                // With one row a column has no other choice (binary) or only its negative,
+                // which spans the same ball (ternary): moving it could never change anything.
+                if ((isBinary ? p.rowsBinary : p.rowsTernary) >= 2) free_.push_back(i);
             }
         }
         syn_.resize(static_cast<std::size_t>(p.size));
