@@ -65,6 +65,40 @@ Words directSum(int D1, int T1, const Words& a, int D2, int T2, const Words& b) 
     return sorted(out);
 }
 
+Words amalgamatedSum(int D1, int T1, const Words& a, int i, int D2, int T2, const Words& b, int j,
+                     const std::vector<int>& sigma) {
+    const bool binary = i < D1;
+    const Space sa(D1, T1), sb(D2, T2);
+    const Space s(D1 + D2 - (binary ? 1 : 0), T1 + T2 - (binary ? 0 : 1));
+    // Where each coordinate of a and b lands (-1: the shared one, written once from a).
+    std::vector<int> toA(static_cast<std::size_t>(D1 + T1)), toB(static_cast<std::size_t>(D2 + T2));
+    int next = 0;
+    for (int c = 0; c < D1; ++c)
+        if (c != i) toA[static_cast<std::size_t>(c)] = next++;
+    if (binary) toA[static_cast<std::size_t>(i)] = next++;
+    for (int c = 0; c < D2; ++c) toB[static_cast<std::size_t>(c)] = c == j ? -1 : next++;
+    for (int c = D1; c < D1 + T1; ++c)
+        if (c != i) toA[static_cast<std::size_t>(c)] = next++;
+    if (!binary) toA[static_cast<std::size_t>(i)] = next++;
+    for (int c = D2; c < D2 + T2; ++c) toB[static_cast<std::size_t>(c)] = c == j ? -1 : next++;
+    Words out;
+    for (int32_t x : a) {
+        const int shared = sa.digit(x, i);
+        int32_t w = 0;
+        for (int c = 0; c < sa.length(); ++c)
+            w += sa.digit(x, c) * s.place(toA[static_cast<std::size_t>(c)]);
+        for (int32_t y : b) {
+            if (sb.digit(y, j) != sigma[static_cast<std::size_t>(shared)]) continue;
+            int32_t v = w;
+            for (int c = 0; c < sb.length(); ++c)
+                if (toB[static_cast<std::size_t>(c)] >= 0)
+                    v += sb.digit(y, c) * s.place(toB[static_cast<std::size_t>(c)]);
+            out.push_back(v);
+        }
+    }
+    return sorted(out);
+}
+
 Words ternaryAsBinary(int D, int T, const Words& code) {
     const Space from(D - 1, T + 1), to(D, T);
     Words out;

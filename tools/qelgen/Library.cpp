@@ -173,11 +173,13 @@ std::string libraryBytes(const std::string& cacheFolder, std::vector<LibraryRow>
                 for (std::size_t i = e.revisions.size(); i-- > 0;) {
                     const Revision& r = e.revisions[i];
                     const bool current = i + 1 == e.revisions.size();
-                    if (current && !listed) continue;
-                    if (!current && !r.frozen) continue;
+                    // A released revision stays in the file, hidden, once it is no longer
+                    // worth listing: a saved prediction may name its ID.
+                    const bool shown = current && listed;
+                    if (!shown && !r.frozen) continue;
                     const int64_t count = static_cast<int64_t>(r.codes.size());
                     // A released revision too large to list was never in the file.
-                    if (!current && !listedSize(Cell{D, T, e.N, e.R}, count, 0)) continue;
+                    if (!shown && !listedSize(Cell{D, T, e.N, e.R}, count, 0)) continue;
                     std::string note;
                     if (e.N == 0) {
                         note = std::string("マルチが的中すれば") + prize(e.R) +
@@ -193,12 +195,12 @@ std::string libraryBytes(const std::string& cacheFolder, std::vector<LibraryRow>
                     }
                     if (!current) note += OldNote;
                     const int32_t id = patternID(D, T, e.N, e.R, r.number);
-                    if (current && e.N == 0) wholeID[e.R] = id;
+                    if (shown && e.N == 0) wholeID[e.R] = id;
                     const int list =
                         e.N == 0 ? (e.R == 1 ? ListSecond : ListThird) : listConditional(e.R, e.N);
-                    w.pattern(D, T, current, id, percentages(u, r.codes), list, e.N, join(r.codes),
+                    w.pattern(D, T, shown, id, percentages(u, r.codes), list, e.N, join(r.codes),
                               note);
-                    if (current) row(c, false, id, count, r.source);
+                    if (shown) row(c, false, id, count, r.source);
                 }
             }
 

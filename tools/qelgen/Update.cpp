@@ -117,11 +117,89 @@ int updateComposites(const std::string& folder, bool verbose) {
     return changed;
 }
 
+// Radius-2 codes as amalgamated direct sums of two radius-1 codes of the cache, tried from
+// the smallest; each is checked over the whole shape before it counts.
+CodeTable amalgamatedSums(const CodeTable& known, const CodeTable& built) {
+    CodeTable out;
+    struct Try {
+        int64_t size;
+        Cell a, b;
+        int i, j;
+        std::vector<int> sigma;
+    };
+    auto counts = [](const Space& s, const Words& w, int c) {
+        std::vector<int64_t> n(static_cast<std::size_t>(s.radix(c)), 0);
+        for (int32_t x : w) ++n[static_cast<std::size_t>(s.digit(x, c))];
+        return n;
+    };
+    for (const auto& [D, T] : shapes()) {
+        const Cell c{D, T, 0, 2};
+        if (c.n() < 5) continue;
+        int64_t have = INT64_MAX;
+        if (auto it = built.find(c); it != built.end())
+            have = static_cast<int64_t>(it->second.words.size());
+        std::vector<Try> tries;
+        for (int kind = 0; kind < 2; ++kind)  // 0: shared binary coordinate, 1: ternary
+            for (int D1 = 0; D1 <= D + 1; ++D1)
+                for (int T1 = 0; T1 <= T + 1; ++T1) {
+                    const int D2 = D + (kind == 0) - D1, T2 = T + (kind == 1) - T1;
+                    if (D2 < 0 || T2 < 0) continue;
+                    if ((kind == 0 && (D1 == 0 || D2 == 0)) || (kind == 1 && (T1 == 0 || T2 == 0)))
+                        continue;
+                    const Cell a{D1, T1, 0, 1}, b{D2, T2, 0, 1};
+                    auto ia = known.find(a), ib = known.find(b);
+                    if (ia == known.end() || ib == known.end()) continue;
+                    const Space sa(D1, T1), sb(D2, T2);
+                    const int q = kind == 0 ? 2 : 3;
+                    std::vector<std::vector<int>> perms =
+                        q == 2 ? std::vector<std::vector<int>>{{0, 1}, {1, 0}}
+                               : std::vector<std::vector<int>>{{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                                               {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+                    const int fromA = kind == 0 ? 0 : D1, toA = kind == 0 ? D1 : D1 + T1;
+                    const int fromB = kind == 0 ? 0 : D2, toB = kind == 0 ? D2 : D2 + T2;
+                    for (int i = fromA; i < toA; ++i) {
+                        const auto na = counts(sa, ia->second.words, i);
+                        for (int j = fromB; j < toB; ++j) {
+                            const auto nb = counts(sb, ib->second.words, j);
+                            for (const auto& sg : perms) {
+                                int64_t size = 0;
+                                for (int x = 0; x < q; ++x)
+                                    size += na[static_cast<std::size_t>(x)] *
+                                            nb[static_cast<std::size_t>(
+                                                sg[static_cast<std::size_t>(x)])];
+                                if (size < have && size <= MaxTickets)
+                                    tries.push_back(Try{size, a, b, i, j, sg});
+                            }
+                        }
+                    }
+                }
+        std::stable_sort(tries.begin(), tries.end(),
+                         [](const Try& x, const Try& y) { return x.size < y.size; });
+        const Space s(D, T);
+        const Problem p = plainProblem(s, 2, 0);
+        int checked = 0;
+        for (const Try& t : tries) {
+            if (++checked > 24) break;
+            const Words w = amalgamatedSum(t.a.D, t.a.T, known.at(t.a).words, t.i, t.b.D, t.b.T,
+                                           known.at(t.b).words, t.j, t.sigma);
+            if (uncoveredCount(p, w) != 0) continue;
+            out[c] = Built{w, "amalgamated direct sum of " + t.a.name() + " and " + t.b.name() +
+                                  " on coordinates " + std::to_string(t.i + 1) + " and " +
+                                  std::to_string(t.j + 1)};
+            break;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 int updateFromConstructions(const std::string& folder, bool verbose) {
     int changed = 0;
-    const CodeTable built = constructAll(knownCodes(folder));
+    const CodeTable known = knownCodes(folder);
+    CodeTable built = constructAll(known);
+    for (auto& [c, b] : amalgamatedSums(known, built))
+        if (b.words.size() < built[c].words.size() || built[c].words.empty()) built[c] = b;
     for (const auto& [D, T] : shapes()) {
         ShapeCache sc = loadShape(folder, D, T);
         const Space s(D, T);
@@ -165,6 +243,51 @@ int updateFromConstructions(const std::string& folder, bool verbose) {
         }
     }
     return changed + updateComposites(folder, verbose);
+}
+
+bool searchFixedMatrices(const std::string& folder, const Cell& c, int rowsBinary, int rowsTernary,
+                         int matrices, double seconds, int64_t steps) {
+    const ShapeCache sc = loadShape(folder, c.D, c.T);
+    const CellEntry* e = sc.find(0, c.R);
+    if (!e || c.N != 0) return false;
+    const Space s(c.D, c.T), syn(rowsBinary, rowsTernary);
+    const int64_t kernel = combinations(c.D, c.T) / syn.size();
+    const int64_t have = static_cast<int64_t>(e->current().codes.size());
+    const auto t0 = std::chrono::steady_clock::now();
+    auto left = [&] {
+        return seconds -
+               std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    };
+    Words best;
+    std::string how;
+    for (int k = 0; k < matrices && left() > 0; ++k) {
+        const uint64_t seed =
+            7919 * static_cast<uint64_t>(k + 1) + static_cast<uint64_t>(c.D * 97 + c.T * 13 + c.R);
+        const CheckMatrix h = randomCheckMatrix(c.D, c.T, rowsBinary, rowsTernary, seed);
+        const Problem p = syndromeProblem(syn, h, c.D, c.R);
+        SearchBudget b;
+        b.stepsPerSize = steps;
+        b.seed = seed;
+        b.seconds = left();
+        const int64_t ballMost = static_cast<int64_t>(p.ball.size());
+        b.stopAt = static_cast<int32_t>((syn.size() + ballMost - 1) / ballMost);
+        const Words set = shrink(p, greedyCover(p, seed), b);
+        const int64_t words = static_cast<int64_t>(set.size()) * kernel;
+        std::printf("%s rows %d+%d matrix %d: %zu syndromes -> %lld words\n", c.name().c_str(),
+                    rowsBinary, rowsTernary, k + 1, set.size(), static_cast<long long>(words));
+        std::fflush(stdout);
+        if (words < have && (best.empty() || words < static_cast<int64_t>(best.size()))) {
+            best = expand(s, syn, h, set);
+            how = "check matrix of " + std::to_string(rowsBinary) + "+" +
+                  std::to_string(rowsTernary) + " rows (seed " + std::to_string(seed) + "), " +
+                  std::to_string(set.size()) + " syndromes by tabu search";
+        }
+    }
+    if (best.empty()) return false;
+    ShapeCache fresh = loadShape(folder, c.D, c.T);
+    if (!accept(fresh, c, s, best, how, true)) return false;
+    saveShape(folder, fresh);
+    return true;
 }
 
 int searchCells(const std::string& folder, const SearchOptions& o) {

@@ -35,4 +35,11 @@ struct SearchOptions {
 // Improves cells by search, saving the cache after every improved cell.
 int searchCells(const std::string& cacheFolder, const SearchOptions& o);
 
+// Improves the whole-shape cell (D, T, R) by codes of fixed random check matrices with
+// rowsBinary + rowsTernary rows: the syndromes are shrunk by tabu search over the small
+// syndrome space, where the annealing of columns and syndromes together stalls. Tries
+// `matrices` seeds within `seconds` in all; true when the cache took a smaller code.
+bool searchFixedMatrices(const std::string& cacheFolder, const Cell& c, int rowsBinary,
+                         int rowsTernary, int matrices, double seconds, int64_t steps);
+
 }  // namespace qelgen

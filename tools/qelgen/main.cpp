@@ -5,6 +5,7 @@
 //   qelgen regenerate FILE        write the library from the cache
 //   qelgen check FILE             exit 1 unless FILE is what the cache regenerates
 //   qelgen summary FILE           write the figures page
+//   qelgen matrix --cell D,T,ROWS,R   fixed check matrices for one cell (see below)
 //   qelgen freeze                 mark every revision released (before shipping)
 //
 // Options: --cache DIR, --steps N, --attempts N, --cell D,T,N,R (repeatable), --no-matrix,
@@ -141,6 +142,15 @@ int main(int argc, char** argv) {
                     "seed %d: %s in %.2fs\n", a + 1, ok ? "covered" : "failed",
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
             }
+        } else if (command == "matrix") {
+            // Fixed random check matrices, syndromes by tabu search: --cell D,T,rows,R with the
+            // rows as BINARY*100 + TERNARY, --attempts matrices, --seconds in all.
+            if (opt.only.size() != 1) return usage();
+            const Cell c = opt.only.front();
+            const bool better = searchFixedMatrices(
+                cache, Cell{c.D, c.T, 0, c.R}, c.N / 100, c.N % 100, opt.attempts,
+                opt.cellSeconds > 0 ? opt.cellSeconds : 60, opt.steps);
+            std::printf("%s\n", better ? "improved" : "no gain");
         } else if (command == "freeze") {
             for (const auto& [D, T] : shapes()) {
                 ShapeCache sc = loadShape(cache, D, T);
