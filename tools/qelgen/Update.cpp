@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "CosetSearch.h"
 #include "Covering.h"
 #include "Library.h"
 #include "Matrix.h"
@@ -288,6 +289,53 @@ bool searchFixedMatrices(const std::string& folder, const Cell& c, int rowsBinar
     if (!accept(fresh, c, s, best, how, true)) return false;
     saveShape(folder, fresh);
     return true;
+}
+
+bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, int rowsTernary,
+                     int m, int attempts, double seconds, int64_t innerSteps, bool verbose,
+                     const std::vector<int>& generator) {
+    if (c.N != 0) return false;
+    const Space s(c.D, c.T), syn(rowsBinary, rowsTernary);
+    const int64_t kernel = combinations(c.D, c.T) / syn.size();
+    for (int a = 0; a < attempts; ++a) {
+        CosetSearch q;
+        q.binary = c.D;
+        q.ternary = c.T;
+        q.rowsBinary = rowsBinary;
+        q.rowsTernary = rowsTernary;
+        q.radius = c.R;
+        q.size = m;
+        q.innerSteps = innerSteps;
+        q.seconds = seconds;
+        q.seed = static_cast<uint64_t>(a + 1) * 1000003 + static_cast<uint64_t>(m);
+        q.verbose = verbose;
+        q.generator = generator;
+        const auto t0 = std::chrono::steady_clock::now();
+        const CosetResult r = searchCosets(q);
+        std::printf("%s rows %d+%d, %d syndromes, seed %llu: %s after %lld matrices in %.1f s\n",
+                    c.name().c_str(), rowsBinary, rowsTernary, m,
+                    static_cast<unsigned long long>(q.seed),
+                    r.covered ? "covered" : ("least " + std::to_string(r.leastUncovered) +
+                                             " uncovered").c_str(),
+                    static_cast<long long>(r.matrices),
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        std::fflush(stdout);
+        if (!r.covered) continue;
+        ShapeCache fresh = loadShape(folder, c.D, c.T);
+        const std::string how = "check matrix of " + std::to_string(rowsBinary) + "+" +
+                                std::to_string(rowsTernary) + " rows and " + std::to_string(m) +
+                                " syndromes searched together (seed " + std::to_string(q.seed) +
+                                ")";
+        const Words w = expand(s, syn, r.h, r.syndromes);
+        if (static_cast<int64_t>(w.size()) != m * kernel) {
+            std::fprintf(stderr, "%s: the matrix does not have full rank\n", c.name().c_str());
+            continue;
+        }
+        if (!accept(fresh, c, s, w, how, true)) return false;
+        saveShape(folder, fresh);
+        return true;
+    }
+    return false;
 }
 
 int searchCells(const std::string& folder, const SearchOptions& o) {

@@ -42,4 +42,11 @@ int searchCells(const std::string& cacheFolder, const SearchOptions& o);
 bool searchFixedMatrices(const std::string& cacheFolder, const Cell& c, int rowsBinary,
                          int rowsTernary, int matrices, double seconds, int64_t steps);
 
+// Looks for a code of m syndromes of a check matrix with rowsBinary + rowsTernary rows for the
+// whole-shape cell (D, T, R), matrix and syndromes together (see CosetSearch.h); `attempts`
+// seeds, `seconds` each. True when the cache took the code (it must be smaller than the cell's).
+bool searchCosetCell(const std::string& cacheFolder, const Cell& c, int rowsBinary,
+                     int rowsTernary, int m, int attempts, double seconds, int64_t innerSteps,
+                     bool verbose, const std::vector<int>& generator = {});
+
 }  // namespace qelgen

@@ -6,6 +6,7 @@
 //   qelgen check FILE             exit 1 unless FILE is what the cache regenerates
 //   qelgen summary FILE           write the figures page
 //   qelgen matrix --cell D,T,ROWS,R   fixed check matrices for one cell (see below)
+//   qelgen cosets M --cell D,T,ROWS,R   matrix and M syndromes together for one cell
 //   qelgen freeze                 mark every revision released (before shipping)
 //
 // Options: --cache DIR, --steps N, --attempts N, --cell D,T,N,R (repeatable), --no-matrix,
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     std::string cache = QELGEN_CACHE_DIR, file, reference = QELGEN_REFERENCE;
     SearchOptions opt;
+    std::vector<int> generator;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -89,6 +91,9 @@ int main(int argc, char** argv) {
             opt.matrix = false;
         } else if (a == "--max-universe") {
             opt.maxUniverse = std::atoll(next().c_str());
+        } else if (a == "--generator") {
+            std::stringstream list(next());
+            for (std::string k; std::getline(list, k, ',');) generator.push_back(std::atoi(k.c_str()));
         } else if (a == "--cell") {
             Cell c;
             if (std::sscanf(next().c_str(), "%d,%d,%d,%d", &c.D, &c.T, &c.N, &c.R) != 4)
@@ -150,6 +155,17 @@ int main(int argc, char** argv) {
             const bool better = searchFixedMatrices(
                 cache, Cell{c.D, c.T, 0, c.R}, c.N / 100, c.N % 100, opt.attempts,
                 opt.cellSeconds > 0 ? opt.cellSeconds : 60, opt.steps);
+            std::printf("%s\n", better ? "improved" : "no gain");
+        } else if (command == "cosets" && !file.empty()) {
+            // Matrix and syndromes searched together: --cell D,T,rows,R with the rows as
+            // BINARY*100 + TERNARY, FILE the number of syndromes, --seconds per attempt.
+            if (opt.only.size() != 1) return usage();
+            const Cell c = opt.only.front();
+            const bool better = searchCosetCell(
+                cache, Cell{c.D, c.T, 0, c.R}, c.N / 100, c.N % 100, std::atoi(file.c_str()),
+                opt.attempts, opt.cellSeconds > 0 ? opt.cellSeconds : 60,
+                opt.steps == SearchOptions{}.steps ? 0 : opt.steps, std::getenv("QELGEN_TRACE"),
+                generator);
             std::printf("%s\n", better ? "improved" : "no gain");
         } else if (command == "freeze") {
             for (const auto& [D, T] : shapes()) {

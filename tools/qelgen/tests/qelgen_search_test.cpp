@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Cache.h"
+#include "CosetSearch.h"
 #include "Library.h"
 #include "Matrix.h"
 #include "MatrixSearch.h"
@@ -53,6 +54,51 @@ TEST(SyndromeSearch, EverySplitOfSmallShapesEndsWithinItsCap) {
                         }
                     }
                 }
+}
+
+TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
+    // Quotients the library holds (6 syndromes of 4 ternary rows give the record of 8 triples,
+    // mixed rows, radius 2), a fixed cyclic matrix, and quotients that cannot exist: those
+    // must fail within their time.
+    struct Case {
+        int D, T, rowsB, rowsT, R, m;
+        std::vector<int> generator;
+        bool covers;
+    };
+    const Case cases[] = {
+        {0, 8, 0, 4, 1, 6, {}, true},
+        {0, 4, 0, 3, 2, 1, {}, true},
+        {9, 1, 5, 1, 1, 11, {}, true},
+        {3, 3, 2, 3, 2, 4, {}, true},
+        {13, 0, 6, 0, 2, 1, {}, true},
+        {7, 0, 3, 0, 1, 1, {1, 1, 0, 1}, true},  // cyclic: the binary Hamming code
+        {0, 4, 0, 2, 1, 1, {1, 1, 1}, false},    // (x - 1)^2 repeats a column: balls of 7 < 9
+        {0, 8, 0, 4, 1, 4, {}, false},         // under the sphere bound of the quotient
+    };
+    for (const Case& c : cases) {
+        CosetSearch q;
+        q.binary = c.D;
+        q.ternary = c.T;
+        q.rowsBinary = c.rowsB;
+        q.rowsTernary = c.rowsT;
+        q.radius = c.R;
+        q.size = c.m;
+        q.seconds = c.covers ? 20 : 0.3;
+        q.generator = c.generator;
+        const auto t0 = std::chrono::steady_clock::now();
+        const CosetResult r = searchCosets(q);
+        ASSERT_EQ(r.covered, c.covers) << c.D << "," << c.T << " m " << c.m;
+        EXPECT_LT(since(t0), c.covers ? 20.0 : 2.0);
+        if (!r.covered) {
+            EXPECT_GT(r.leastUncovered, 0);
+            continue;
+        }
+        const Space code(c.D, c.T), syn(c.rowsB, c.rowsT);
+        const auto words = expand(code, syn, r.h, r.syndromes);
+        EXPECT_EQ(static_cast<int64_t>(words.size()),
+                  int64_t{c.m} * code.size() / syn.size());  // H has full rank
+        EXPECT_EQ(uncoveredCount(plainProblem(code, c.R, 0), words), 0);
+    }
 }
 
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
