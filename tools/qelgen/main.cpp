@@ -7,6 +7,7 @@
 //   qelgen summary FILE           write the figures page
 //   qelgen matrix --cell D,T,ROWS,R   fixed check matrices for one cell (see below)
 //   qelgen cosets M --cell D,T,ROWS,R   matrix and M syndromes together for one cell
+//   qelgen exact K --cell D,T,0,R   whether K words can cover the shape (exhaustive)
 //   qelgen freeze                 mark every revision released (before shipping)
 //
 // Options: --cache DIR, --steps N, --attempts N, --cell D,T,N,R (repeatable), --no-matrix,
@@ -23,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "Exact.h"
 #include "Library.h"
 #include "MatrixSearch.h"
 #include "Summary.h"
@@ -167,6 +169,20 @@ int main(int argc, char** argv) {
                 opt.steps == SearchOptions{}.steps ? 0 : opt.steps, std::getenv("QELGEN_TRACE"),
                 generator);
             std::printf("%s\n", better ? "improved" : "no gain");
+        } else if (command == "exact" && !file.empty()) {
+            // Whether FILE words can cover the whole shape --cell D,T,0,R; --steps caps the nodes.
+            if (opt.only.size() != 1) return usage();
+            const Cell c = opt.only.front();
+            const Space s(c.D, c.T);
+            const Problem p = plainProblem(s, c.R, 0);
+            const auto t0 = std::chrono::steady_clock::now();
+            const ExactResult r = exactCover(p, std::atoi(file.c_str()), opt.steps);
+            std::printf("%s with %s words: %s (%lld nodes, %.1f s)\n", c.name().c_str(),
+                        file.c_str(),
+                        !r.decided ? "undecided" : r.coverable ? "coverable" : "impossible",
+                        static_cast<long long>(r.nodes),
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+            return r.decided ? 0 : 3;
         } else if (command == "freeze") {
             for (const auto& [D, T] : shapes()) {
                 ShapeCache sc = loadShape(cache, D, T);
