@@ -338,6 +338,30 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
     return false;
 }
 
+std::vector<CosetSplit> cosetSplits(const Cell& c, int64_t words) {
+    const int D = c.D, T = c.T;
+    int64_t ball = 1 + D + 2 * T;
+    if (c.R >= 2) ball += int64_t{D} * (D - 1) / 2 + int64_t{2} * T * (T - 1) + int64_t{2} * D * T;
+    std::vector<std::pair<double, CosetSplit>> ranked;
+    // Both kinds of coordinate need rows of their own, or they add nothing to the balls.
+    for (int a = D > 0 ? 1 : 0; a <= D; ++a)
+        for (int b = T > 0 ? 1 : 0; b <= T; ++b) {
+            if (a == D && b == T) continue;
+            const int64_t group = combinations(a, b), kernel = combinations(D - a, T - b);
+            if (group < 16 || group > 6561) continue;
+            const int64_t m = words / kernel;
+            const double density =
+                static_cast<double>(m * std::min(ball, group)) / static_cast<double>(group);
+            if (m < 1 || density < 1.05) continue;
+            ranked.push_back({density, CosetSplit{a, b, static_cast<int>(m)}});
+        }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first > y.first; });
+    std::vector<CosetSplit> out;
+    for (std::size_t i = 0; i < ranked.size() && i < 3; ++i) out.push_back(ranked[i].second);
+    return out;
+}
+
 int searchCells(const std::string& folder, const SearchOptions& o) {
     int improved = 0;
     const auto ref = o.reference.empty() ? std::map<Cell, Reference>{} : readReference(o.reference);
@@ -374,6 +398,17 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
                 if (record > 0 && static_cast<int64_t>(before) <= record) continue;
                 if (r->second.lower > 0 && static_cast<int64_t>(before) <= r->second.lower)
                     continue;
+            }
+            if (o.cosets) {
+                if (c.N != 0 || c.n() < 4) continue;
+                for (const CosetSplit& sp : cosetSplits(c, ceiling)) {
+                    if (searchCosetCell(folder, c, sp.rowsBinary, sp.rowsTernary, sp.m, 1,
+                                        o.cellSeconds > 0 ? o.cellSeconds : 60, 0, false)) {
+                        ++improved;
+                        break;
+                    }
+                }
+                continue;
             }
             std::string how;
             for (int a = 0; o.plain && a < 2 * o.attempts; ++a) {

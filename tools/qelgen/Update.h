@@ -30,7 +30,15 @@ struct SearchOptions {
     int pureWhole = 0;       // 1: only whole-shape cells of pure shapes, -1: all but those
     double cellSeconds = 0;  // wall-clock cap per cell and method; 0 = none
     std::string reference;   // reference table: cells at their best known size are skipped
+    bool cosets = false;     // whole cells by the two-level check-matrix search only
 };
+
+// Check-matrix splits worth a two-level search for a code of at most `words` words of the
+// whole cell c: the three with the most slack (m balls over the syndrome group).
+struct CosetSplit {
+    int rowsBinary = 0, rowsTernary = 0, m = 0;
+};
+std::vector<CosetSplit> cosetSplits(const Cell& c, int64_t words);
 
 // Improves cells by search, saving the cache after every improved cell.
 int searchCells(const std::string& cacheFolder, const SearchOptions& o);

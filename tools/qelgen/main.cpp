@@ -14,6 +14,7 @@
 // --no-plain (check-matrix search only), --max-syndromes N, --whole (whole-shape cells only),
 // --unmet (skip cells within 5 % of the record or below the construction bound),
 // --max-universe N, --pure / --not-pure (whole-shape cells of pure shapes only / all others),
+// --cosets (whole-shape cells by `cosets` over the splits with the most slack),
 // --seconds S (cap per cell and method).
 #include <chrono>
 #include <cstdio>
@@ -89,6 +90,8 @@ int main(int argc, char** argv) {
             opt.plain = false;
         } else if (a == "--max-syndromes") {
             opt.maxSyndromes = std::atoll(next().c_str());
+        } else if (a == "--cosets") {
+            opt.cosets = true;
         } else if (a == "--no-matrix") {
             opt.matrix = false;
         } else if (a == "--max-universe") {

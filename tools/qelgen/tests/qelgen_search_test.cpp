@@ -13,6 +13,7 @@
 #include "Matrix.h"
 #include "MatrixSearch.h"
 #include "Space.h"
+#include "Update.h"
 
 using namespace qelgen;
 
@@ -137,4 +138,19 @@ TEST(Library, EveryReleasedRevisionKeepsItsIdInTheFile) {
             }
         }
     EXPECT_GT(released, 0);
+}
+
+TEST(CosetSearch, SplitsGiveEveryKindRowsAndStayUnderTheSize) {
+    for (const Cell& c : {Cell{1, 7, 0, 1}, Cell{7, 4, 0, 2}, Cell{0, 9, 0, 1}, Cell{13, 0, 0, 1}}) {
+        const int64_t words = sphereBound(c) * 3 / 2;
+        const auto splits = cosetSplits(c, words);
+        ASSERT_FALSE(splits.empty()) << c.name();
+        EXPECT_LE(splits.size(), 3u);
+        for (const CosetSplit& sp : splits) {
+            EXPECT_TRUE(c.D == 0 || sp.rowsBinary > 0) << c.name();
+            EXPECT_TRUE(c.T == 0 || sp.rowsTernary > 0) << c.name();
+            EXPECT_LE(int64_t{sp.m} * combinations(c.D - sp.rowsBinary, c.T - sp.rowsTernary), words);
+        }
+    }
+    EXPECT_TRUE(cosetSplits(Cell{0, 9, 0, 1}, 10).empty());  // no split holds so few words
 }
