@@ -5,23 +5,12 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "Rng.h"
 #include "Space.h"
 
 namespace qelgen {
 
 namespace {
-
-struct Rng {
-    uint64_t s;
-    uint64_t next() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return s;
-    }
-    uint32_t below(uint32_t n) { return static_cast<uint32_t>((next() >> 11) % n); }
-    double unit() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
-};
 
 class Group {
   public:
@@ -206,6 +195,10 @@ class TwoLevel {
             for (int32_t x = 0; x < g_.size(); ++x)
                 table_[static_cast<std::size_t>(x) * B_ + j] = g_.add(x, b);
         }
+        recount();
+    }
+
+    void recount() {
         std::fill(count_.begin(), count_.end(), 0);
         uncovered_.clear();
         for (int32_t x = 0; x < g_.size(); ++x) {
@@ -306,13 +299,7 @@ class TwoLevel {
         }
         if (static_cast<int64_t>(uncovered_.size()) > least) {
             setSyndromes(best);
-            std::fill(count_.begin(), count_.end(), 0);
-            uncovered_.clear();
-            for (int32_t x = 0; x < g_.size(); ++x) {
-                pos_[static_cast<std::size_t>(x)] = static_cast<int32_t>(uncovered_.size());
-                uncovered_.push_back(x);
-            }
-            for (int32_t s0 : syn_) place(s0, +1);
+            recount();
         }
         return least;
     }

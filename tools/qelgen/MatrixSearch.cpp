@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "Rng.h"
 #include "Space.h"
 
 namespace qelgen {
@@ -34,18 +35,6 @@ inline Packed add(Packed x, Packed y) {
 inline Packed neg(Packed x) {
     return (x & 0xFFFF) | (((x >> 16) & 0xFF) << 24) | ((x >> 24) << 16);
 }
-
-struct Rng {
-    uint64_t s;
-    uint64_t next() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return s;
-    }
-    uint32_t below(uint32_t n) { return static_cast<uint32_t>((next() >> 11) % n); }
-    double unit() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
-};
 
 class Annealer {
   public:
