@@ -340,8 +340,7 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
 
 std::vector<CosetSplit> cosetSplits(const Cell& c, int64_t words) {
     const int D = c.D, T = c.T;
-    int64_t ball = 1 + D + 2 * T;
-    if (c.R >= 2) ball += int64_t{D} * (D - 1) / 2 + int64_t{2} * T * (T - 1) + int64_t{2} * D * T;
+    const int64_t ball = syndromeBallBound(D, T, c.R);
     std::vector<std::pair<double, CosetSplit>> ranked;
     // Both kinds of coordinate need rows of their own, or they add nothing to the balls.
     for (int a = D > 0 ? 1 : 0; a <= D; ++a)

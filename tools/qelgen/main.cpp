@@ -173,13 +173,16 @@ int main(int argc, char** argv) {
                 generator);
             std::printf("%s\n", better ? "improved" : "no gain");
         } else if (command == "exact" && !file.empty()) {
-            // Whether FILE words can cover the whole shape --cell D,T,0,R; --steps caps the nodes.
+            // Whether FILE words can cover the whole shape --cell D,T,0,R; --steps caps the nodes
+            // (a billion unless given).
             if (opt.only.size() != 1) return usage();
             const Cell c = opt.only.front();
             const Space s(c.D, c.T);
             const Problem p = plainProblem(s, c.R, 0);
             const auto t0 = std::chrono::steady_clock::now();
-            const ExactResult r = exactCover(p, std::atoi(file.c_str()), opt.steps);
+            const ExactResult r = exactCover(
+                p, std::atoi(file.c_str()),
+                opt.steps == SearchOptions{}.steps ? int64_t{1000000000} : opt.steps);
             std::printf("%s with %s words: %s (%lld nodes, %.1f s)\n", c.name().c_str(),
                         file.c_str(),
                         !r.decided ? "undecided" : r.coverable ? "coverable" : "impossible",
