@@ -70,15 +70,21 @@ class TwoLevel {
             rem[0] = 1;
             for (int i = 0; i < n; ++i) {
                 int32_t x = 0;
-                for (int k = 0; k < r; ++k) x += rem[static_cast<std::size_t>(k)] * g_.space().place(k);
+                for (int k = 0; k < r; ++k)
+                    x += rem[static_cast<std::size_t>(k)] * g_.space().place(k);
                 cols_[static_cast<std::size_t>(i)] = x;
                 // times x, reduced by g
                 const int top = rem[static_cast<std::size_t>(r - 1)];
-                for (int k = r - 1; k > 0; --k) rem[static_cast<std::size_t>(k)] = rem[static_cast<std::size_t>(k - 1)];
+                for (int k = r - 1; k > 0; --k)
+                    rem[static_cast<std::size_t>(k)] = rem[static_cast<std::size_t>(k - 1)];
                 rem[0] = 0;
                 for (int k = 0; k < r; ++k)
                     rem[static_cast<std::size_t>(k)] =
-                        ((rem[static_cast<std::size_t>(k)] - top * p.generator[static_cast<std::size_t>(k)]) % q + q) % q;
+                        ((rem[static_cast<std::size_t>(k)] -
+                          top * p.generator[static_cast<std::size_t>(k)]) %
+                             q +
+                         q) %
+                        q;
             }
         }
         const auto G = static_cast<std::size_t>(g_.size());
@@ -87,6 +93,7 @@ class TwoLevel {
         slotOf_.assign(G, -1);
         stamp_.assign(G, 0);
         tabuUntil_.assign(G, 0);
+        weight_.assign(G, 1);
         syn_.resize(static_cast<std::size_t>(p.size));
         for (auto& s : syn_) {
             int32_t x;
@@ -155,8 +162,8 @@ class TwoLevel {
         for (int tries = 0;; ++tries) {
             int32_t x = 0;
             for (int k = 0; k < rows; ++k)
-                x += static_cast<int32_t>(rng_.below(isBinary ? 2 : 3)) *
-                     g_.space().place(from + k);
+                x +=
+                    static_cast<int32_t>(rng_.below(isBinary ? 2 : 3)) * g_.space().place(from + k);
             if (x == 0) continue;
             if (tries > 200) return x;  // more columns than distinct ones
             bool clash = false;
@@ -256,7 +263,15 @@ class TwoLevel {
                 if (tabuUntil_[static_cast<std::size_t>(y)] > clock_) continue;
                 const int32_t* b = ballOf(y);
                 int64_t gain = 0;
-                for (std::size_t k = 0; k < B_; ++k) gain += count_[static_cast<std::size_t>(b[k])] == 0;
+                if (p_.weighted) {
+                    for (std::size_t k = 0; k < B_; ++k) {
+                        const auto x = static_cast<std::size_t>(b[k]);
+                        if (count_[x] == 0) gain += weight_[x];
+                    }
+                } else {
+                    for (std::size_t k = 0; k < B_; ++k)
+                        gain += count_[static_cast<std::size_t>(b[k])] == 0;
+                }
                 if (gain > bestGain) {
                     bestGain = gain, t = y, ties = 1;
                 } else if (gain == bestGain && rng_.below(++ties) == 0) {
@@ -277,7 +292,7 @@ class TwoLevel {
                 int64_t loss = 0;
                 for (std::size_t k = 0; k < B_; ++k) {
                     const auto x = static_cast<std::size_t>(b[k]);
-                    loss += count_[x] == 1 && stamp_[x] != tick_;
+                    if (count_[x] == 1 && stamp_[x] != tick_) loss += p_.weighted ? weight_[x] : 1;
                 }
                 if (loss < bestLoss) {
                     bestLoss = loss, out = i, ties = 1;
@@ -292,6 +307,8 @@ class TwoLevel {
             syn_[out] = t;
             slotOf_[static_cast<std::size_t>(t)] = static_cast<int32_t>(out);
             place(t, +1);
+            if (p_.weighted)
+                for (int32_t x : uncovered_) ++weight_[static_cast<std::size_t>(x)];
             if (static_cast<int64_t>(uncovered_.size()) < least) {
                 least = static_cast<int64_t>(uncovered_.size());
                 best = syn_;
@@ -312,7 +329,8 @@ class TwoLevel {
         for (int32_t c : cols_) {
             Delta d;
             for (int k = 0; k < s.length(); ++k)
-                if (s.digit(c, k)) d.emplace_back(static_cast<uint8_t>(k), static_cast<uint8_t>(s.digit(c, k)));
+                if (s.digit(c, k))
+                    d.emplace_back(static_cast<uint8_t>(k), static_cast<uint8_t>(s.digit(c, k)));
             h.columns.push_back(d);
         }
         return h;
@@ -326,6 +344,7 @@ class TwoLevel {
     std::vector<int> free_;
     std::vector<int32_t> count_, pos_, slotOf_, uncovered_;
     std::vector<uint64_t> stamp_, tabuUntil_;
+    std::vector<int64_t> weight_;
     uint64_t tick_ = 0, clock_ = 0;
     int64_t inner_ = 0;
     int tenure_ = 1;

@@ -20,6 +20,9 @@ struct CosetSearch {
     double seconds = 10;
     uint64_t seed = 1;
     bool verbose = false;
+    // Gains and losses weigh each word by how long it has stayed uncovered (raised by one per
+    // step while uncovered), so the walk stops circling the same few holes.
+    bool weighted = false;
     // Nonempty: H is fixed to the check matrix of the cyclic code of this generator polynomial
     // (coefficients from x^0, monic, degree = the rows of a pure shape): column i = x^i mod g.
     std::vector<int> generator;

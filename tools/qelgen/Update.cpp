@@ -293,11 +293,11 @@ bool searchFixedMatrices(const std::string& folder, const Cell& c, int rowsBinar
 
 bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, int rowsTernary,
                      int m, int attempts, double seconds, int64_t innerSteps, bool verbose,
-                     const std::vector<int>& generator) {
+                     const std::vector<int>& generator, int firstAttempt, bool weighted) {
     if (c.N != 0) return false;
     const Space s(c.D, c.T), syn(rowsBinary, rowsTernary);
     const int64_t kernel = combinations(c.D, c.T) / syn.size();
-    for (int a = 0; a < attempts; ++a) {
+    for (int a = std::max(firstAttempt, 1) - 1; a < std::max(firstAttempt, 1) - 1 + attempts; ++a) {
         CosetSearch q;
         q.binary = c.D;
         q.ternary = c.T;
@@ -309,23 +309,24 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
         q.seconds = seconds;
         q.seed = static_cast<uint64_t>(a + 1) * 1000003 + static_cast<uint64_t>(m);
         q.verbose = verbose;
+        q.weighted = weighted;
         q.generator = generator;
         const auto t0 = std::chrono::steady_clock::now();
         const CosetResult r = searchCosets(q);
-        std::printf("%s rows %d+%d, %d syndromes, seed %llu: %s after %lld matrices in %.1f s\n",
-                    c.name().c_str(), rowsBinary, rowsTernary, m,
-                    static_cast<unsigned long long>(q.seed),
-                    r.covered ? "covered" : ("least " + std::to_string(r.leastUncovered) +
-                                             " uncovered").c_str(),
-                    static_cast<long long>(r.matrices),
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        std::printf(
+            "%s rows %d+%d, %d syndromes, seed %llu: %s after %lld matrices in %.1f s\n",
+            c.name().c_str(), rowsBinary, rowsTernary, m, static_cast<unsigned long long>(q.seed),
+            r.covered ? "covered"
+                      : ("least " + std::to_string(r.leastUncovered) + " uncovered").c_str(),
+            static_cast<long long>(r.matrices),
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
         std::fflush(stdout);
         if (!r.covered) continue;
         ShapeCache fresh = loadShape(folder, c.D, c.T);
         const std::string how = "check matrix of " + std::to_string(rowsBinary) + "+" +
                                 std::to_string(rowsTernary) + " rows and " + std::to_string(m) +
-                                " syndromes searched together (seed " + std::to_string(q.seed) +
-                                ")";
+                                " syndromes searched together (" + (weighted ? "weighted, " : "") +
+                                "seed " + std::to_string(q.seed) + ")";
         const Words w = expand(s, syn, r.h, r.syndromes);
         if (static_cast<int64_t>(w.size()) != m * kernel) {
             std::fprintf(stderr, "%s: the matrix does not have full rank\n", c.name().c_str());

@@ -31,6 +31,8 @@ struct SearchOptions {
     double cellSeconds = 0;  // wall-clock cap per cell and method; 0 = none
     std::string reference;   // reference table: cells at their best known size are skipped
     bool cosets = false;     // whole cells by the two-level check-matrix search only
+    int firstAttempt = 1;    // `cosets`: the seed index to start from (resumes a series)
+    bool weighted = false;   // `cosets`: weigh words by how long they stay uncovered
 };
 
 // Check-matrix splits worth a two-level search for a code of at most `words` words of the
@@ -53,8 +55,9 @@ bool searchFixedMatrices(const std::string& cacheFolder, const Cell& c, int rows
 // Looks for a code of m syndromes of a check matrix with rowsBinary + rowsTernary rows for the
 // whole-shape cell (D, T, R), matrix and syndromes together (see CosetSearch.h); `attempts`
 // seeds, `seconds` each. True when the cache took the code (it must be smaller than the cell's).
-bool searchCosetCell(const std::string& cacheFolder, const Cell& c, int rowsBinary,
-                     int rowsTernary, int m, int attempts, double seconds, int64_t innerSteps,
-                     bool verbose, const std::vector<int>& generator = {});
+bool searchCosetCell(const std::string& cacheFolder, const Cell& c, int rowsBinary, int rowsTernary,
+                     int m, int attempts, double seconds, int64_t innerSteps, bool verbose,
+                     const std::vector<int>& generator = {}, int firstAttempt = 1,
+                     bool weighted = false);
 
 }  // namespace qelgen

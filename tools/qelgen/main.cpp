@@ -15,7 +15,8 @@
 // --unmet (skip cells within 5 % of the record or below the construction bound),
 // --max-universe N, --pure / --not-pure (whole-shape cells of pure shapes only / all others),
 // --cosets (whole-shape cells by `cosets` over the splits with the most slack),
-// --seconds S (cap per cell and method).
+// --seconds S (cap per cell and method), --first-attempt N (`cosets`: start at seed N),
+// --weighted (`cosets`: words weigh more the longer they stay uncovered).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +77,10 @@ int main(int argc, char** argv) {
             opt.steps = std::atoll(next().c_str());
         } else if (a == "--attempts") {
             opt.attempts = std::atoi(next().c_str());
+        } else if (a == "--weighted") {
+            opt.weighted = true;
+        } else if (a == "--first-attempt") {
+            opt.firstAttempt = std::atoi(next().c_str());
         } else if (a == "--pure") {
             opt.pureWhole = 1;
         } else if (a == "--not-pure") {
@@ -98,7 +103,8 @@ int main(int argc, char** argv) {
             opt.maxUniverse = std::atoll(next().c_str());
         } else if (a == "--generator") {
             std::stringstream list(next());
-            for (std::string k; std::getline(list, k, ',');) generator.push_back(std::atoi(k.c_str()));
+            for (std::string k; std::getline(list, k, ',');)
+                generator.push_back(std::atoi(k.c_str()));
         } else if (a == "--cell") {
             Cell c;
             if (std::sscanf(next().c_str(), "%d,%d,%d,%d", &c.D, &c.T, &c.N, &c.R) != 4)
@@ -170,7 +176,7 @@ int main(int argc, char** argv) {
                 cache, Cell{c.D, c.T, 0, c.R}, c.N / 100, c.N % 100, std::atoi(file.c_str()),
                 opt.attempts, opt.cellSeconds > 0 ? opt.cellSeconds : 60,
                 opt.steps == SearchOptions{}.steps ? 0 : opt.steps, std::getenv("QELGEN_TRACE"),
-                generator);
+                generator, opt.firstAttempt, opt.weighted);
             std::printf("%s\n", better ? "improved" : "no gain");
         } else if (command == "exact" && !file.empty()) {
             // Whether FILE words can cover the whole shape --cell D,T,0,R; --steps caps the nodes
@@ -180,14 +186,16 @@ int main(int argc, char** argv) {
             const Space s(c.D, c.T);
             const Problem p = plainProblem(s, c.R, 0);
             const auto t0 = std::chrono::steady_clock::now();
-            const ExactResult r = exactCover(
-                p, std::atoi(file.c_str()),
-                opt.steps == SearchOptions{}.steps ? int64_t{1000000000} : opt.steps);
-            std::printf("%s with %s words: %s (%lld nodes, %.1f s)\n", c.name().c_str(),
-                        file.c_str(),
-                        !r.decided ? "undecided" : r.coverable ? "coverable" : "impossible",
-                        static_cast<long long>(r.nodes),
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+            const ExactResult r =
+                exactCover(p, std::atoi(file.c_str()),
+                           opt.steps == SearchOptions{}.steps ? int64_t{1000000000} : opt.steps);
+            std::printf(
+                "%s with %s words: %s (%lld nodes, %.1f s)\n", c.name().c_str(), file.c_str(),
+                !r.decided    ? "undecided"
+                : r.coverable ? "coverable"
+                              : "impossible",
+                static_cast<long long>(r.nodes),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
             return r.decided ? 0 : 3;
         } else if (command == "freeze") {
             for (const auto& [D, T] : shapes()) {

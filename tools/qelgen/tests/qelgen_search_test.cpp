@@ -60,7 +60,7 @@ TEST(SyndromeSearch, EverySplitOfSmallShapesEndsWithinItsCap) {
 TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
     // Quotients the library holds (6 syndromes of 4 ternary rows give the record of 8 triples,
     // mixed rows, radius 2), a fixed cyclic matrix, and quotients that cannot exist: those
-    // must fail within their time.
+    // must fail within their time. Both walks, plain and weighted.
     struct Case {
         int D, T, rowsB, rowsT, R, m;
         std::vector<int> generator;
@@ -74,32 +74,35 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
         {13, 0, 6, 0, 2, 1, {}, true},
         {7, 0, 3, 0, 1, 1, {1, 1, 0, 1}, true},  // cyclic: the binary Hamming code
         {0, 4, 0, 2, 1, 1, {1, 1, 1}, false},    // (x - 1)^2 repeats a column: balls of 7 < 9
-        {0, 8, 0, 4, 1, 4, {}, false},         // under the sphere bound of the quotient
+        {0, 8, 0, 4, 1, 4, {}, false},           // under the sphere bound of the quotient
     };
-    for (const Case& c : cases) {
-        CosetSearch q;
-        q.binary = c.D;
-        q.ternary = c.T;
-        q.rowsBinary = c.rowsB;
-        q.rowsTernary = c.rowsT;
-        q.radius = c.R;
-        q.size = c.m;
-        q.seconds = c.covers ? 20 : 0.3;
-        q.generator = c.generator;
-        const auto t0 = std::chrono::steady_clock::now();
-        const CosetResult r = searchCosets(q);
-        ASSERT_EQ(r.covered, c.covers) << c.D << "," << c.T << " m " << c.m;
-        EXPECT_LT(since(t0), c.covers ? 20.0 : 2.0);
-        if (!r.covered) {
-            EXPECT_GT(r.leastUncovered, 0);
-            continue;
+    for (const bool weighted : {false, true})
+        for (const Case& c : cases) {
+            CosetSearch q;
+            q.weighted = weighted;
+            q.binary = c.D;
+            q.ternary = c.T;
+            q.rowsBinary = c.rowsB;
+            q.rowsTernary = c.rowsT;
+            q.radius = c.R;
+            q.size = c.m;
+            q.seconds = c.covers ? 20 : 0.3;
+            q.generator = c.generator;
+            const auto t0 = std::chrono::steady_clock::now();
+            const CosetResult r = searchCosets(q);
+            ASSERT_EQ(r.covered, c.covers)
+                << c.D << "," << c.T << " m " << c.m << " weighted " << weighted;
+            EXPECT_LT(since(t0), c.covers ? 20.0 : 2.0);
+            if (!r.covered) {
+                EXPECT_GT(r.leastUncovered, 0);
+                continue;
+            }
+            const Space code(c.D, c.T), syn(c.rowsB, c.rowsT);
+            const auto words = expand(code, syn, r.h, r.syndromes);
+            EXPECT_EQ(static_cast<int64_t>(words.size()),
+                      int64_t{c.m} * code.size() / syn.size());  // H has full rank
+            EXPECT_EQ(uncoveredCount(plainProblem(code, c.R, 0), words), 0);
         }
-        const Space code(c.D, c.T), syn(c.rowsB, c.rowsT);
-        const auto words = expand(code, syn, r.h, r.syndromes);
-        EXPECT_EQ(static_cast<int64_t>(words.size()),
-                  int64_t{c.m} * code.size() / syn.size());  // H has full rank
-        EXPECT_EQ(uncoveredCount(plainProblem(code, c.R, 0), words), 0);
-    }
 }
 
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
@@ -141,7 +144,8 @@ TEST(Library, EveryReleasedRevisionKeepsItsIdInTheFile) {
 }
 
 TEST(CosetSearch, SplitsGiveEveryKindRowsAndStayUnderTheSize) {
-    for (const Cell& c : {Cell{1, 7, 0, 1}, Cell{7, 4, 0, 2}, Cell{0, 9, 0, 1}, Cell{13, 0, 0, 1}}) {
+    for (const Cell& c :
+         {Cell{1, 7, 0, 1}, Cell{7, 4, 0, 2}, Cell{0, 9, 0, 1}, Cell{13, 0, 0, 1}}) {
         const int64_t words = sphereBound(c) * 3 / 2;
         const auto splits = cosetSplits(c, words);
         ASSERT_FALSE(splits.empty()) << c.name();
@@ -149,7 +153,8 @@ TEST(CosetSearch, SplitsGiveEveryKindRowsAndStayUnderTheSize) {
         for (const CosetSplit& sp : splits) {
             EXPECT_TRUE(c.D == 0 || sp.rowsBinary > 0) << c.name();
             EXPECT_TRUE(c.T == 0 || sp.rowsTernary > 0) << c.name();
-            EXPECT_LE(int64_t{sp.m} * combinations(c.D - sp.rowsBinary, c.T - sp.rowsTernary), words);
+            EXPECT_LE(int64_t{sp.m} * combinations(c.D - sp.rowsBinary, c.T - sp.rowsTernary),
+                      words);
         }
     }
     EXPECT_TRUE(cosetSplits(Cell{0, 9, 0, 1}, 10).empty());  // no split holds so few words
