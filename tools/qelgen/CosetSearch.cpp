@@ -212,7 +212,47 @@ class TwoLevel {
             pos_[static_cast<std::size_t>(x)] = static_cast<int32_t>(uncovered_.size());
             uncovered_.push_back(x);
         }
+        // Many small balls: keep each syndrome's loss up to date (about B^2 per move) rather
+        // than recount every ball at every step (m B); few large balls: the other way round.
+        incremental_ = syn_.size() > 2 * B_;
+        live_ = false;
         for (int32_t s0 : syn_) place(s0, +1);
+        if (!incremental_) return;
+        loss_.assign(syn_.size(), 0);
+        adj_.assign(syn_.size(), 0);
+        for (std::size_t i = 0; i < syn_.size(); ++i) {
+            const int32_t* b = ballOf(syn_[i]);
+            for (std::size_t k = 0; k < B_; ++k) {
+                const auto x = static_cast<std::size_t>(b[k]);
+                if (count_[x] == 1) loss_[i] += weightOf(x);
+            }
+        }
+        live_ = true;
+    }
+
+    int64_t weightOf(std::size_t x) const { return p_.weighted ? weight_[x] : 1; }
+
+    // The slot of the syndrome other than `self` whose ball holds x (x covered once).
+    int32_t coverer(int32_t x, int32_t self) const {
+        const int32_t* b = ballOf(x);
+        for (std::size_t k = 0; k < B_; ++k)
+            if (b[k] != self && slotOf_[static_cast<std::size_t>(b[k])] >= 0)
+                return slotOf_[static_cast<std::size_t>(b[k])];
+        return -1;
+    }
+
+    // Keeps loss_ (what removing each syndrome would uncover) as counts move between 0, 1, 2.
+    void moveLoss(int32_t x, int32_t s, int before, int after) {
+        if (!live_) return;
+        const auto ux = static_cast<std::size_t>(x);
+        if (before + after == 1) {  // 0 <-> 1: s is the one coverer
+            loss_[static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(s)])] +=
+                after == 1 ? weightOf(ux) : -weightOf(ux);
+        } else if (before + after == 3) {  // 1 <-> 2: the other coverer
+            const int32_t o = coverer(x, s);
+            if (o >= 0)
+                loss_[static_cast<std::size_t>(o)] += after == 1 ? weightOf(ux) : -weightOf(ux);
+        }
     }
 
     void setSyndromes(const std::vector<int32_t>& set) {
@@ -229,6 +269,7 @@ class TwoLevel {
         for (std::size_t k = 0; k < B_; ++k) {
             const int32_t x = b[k];
             int32_t& c = count_[static_cast<std::size_t>(x)];
+            if (c <= 2 && c + sign <= 2 && c + sign >= 0) moveLoss(x, s, c, c + sign);
             if (sign > 0) {
                 if (c++ == 0) {
                     const int32_t i = pos_[static_cast<std::size_t>(x)];
@@ -279,8 +320,21 @@ class TwoLevel {
                 }
             }
             if (t < 0) t = cand[rng_.below(static_cast<uint32_t>(B_))];
-            ++tick_;
-            {
+            // Words of t's ball covered once stay covered whichever coverer goes.
+            touched_.clear();
+            if (incremental_) {
+                const int32_t* b = ballOf(t);
+                for (std::size_t k = 0; k < B_; ++k) {
+                    const auto x = static_cast<std::size_t>(b[k]);
+                    if (count_[x] != 1) continue;
+                    const int32_t o = coverer(b[k], -1);
+                    if (o < 0) continue;
+                    if (adj_[static_cast<std::size_t>(o)] == 0) touched_.push_back(o);
+                    adj_[static_cast<std::size_t>(o)] += weightOf(x);
+                }
+            }
+            if (!incremental_) {
+                ++tick_;
                 const int32_t* b = ballOf(t);
                 for (std::size_t k = 0; k < B_; ++k) stamp_[static_cast<std::size_t>(b[k])] = tick_;
             }
@@ -288,11 +342,15 @@ class TwoLevel {
             int64_t bestLoss = INT64_MAX;
             ties = 0;
             for (std::size_t i = 0; i < syn_.size(); ++i) {
-                const int32_t* b = ballOf(syn_[i]);
                 int64_t loss = 0;
-                for (std::size_t k = 0; k < B_; ++k) {
-                    const auto x = static_cast<std::size_t>(b[k]);
-                    if (count_[x] == 1 && stamp_[x] != tick_) loss += p_.weighted ? weight_[x] : 1;
+                if (incremental_) {
+                    loss = loss_[i] - adj_[i];
+                } else {
+                    const int32_t* b = ballOf(syn_[i]);
+                    for (std::size_t k = 0; k < B_; ++k) {
+                        const auto x = static_cast<std::size_t>(b[k]);
+                        if (count_[x] == 1 && stamp_[x] != tick_) loss += weightOf(x);
+                    }
                 }
                 if (loss < bestLoss) {
                     bestLoss = loss, out = i, ties = 1;
@@ -300,6 +358,7 @@ class TwoLevel {
                     out = i;
                 }
             }
+            for (int32_t o : touched_) adj_[static_cast<std::size_t>(o)] = 0;
             const int32_t gone = syn_[out];
             place(gone, -1);
             slotOf_[static_cast<std::size_t>(gone)] = -1;
@@ -344,7 +403,9 @@ class TwoLevel {
     std::vector<int> free_;
     std::vector<int32_t> count_, pos_, slotOf_, uncovered_;
     std::vector<uint64_t> stamp_, tabuUntil_;
-    std::vector<int64_t> weight_;
+    std::vector<int64_t> weight_, loss_, adj_;
+    std::vector<int32_t> touched_;
+    bool live_ = false, incremental_ = false;
     uint64_t tick_ = 0, clock_ = 0;
     int64_t inner_ = 0;
     int tenure_ = 1;
