@@ -243,7 +243,6 @@ class TwoLevel {
 
     // Keeps loss_ (what removing each syndrome would uncover) as counts move between 0, 1, 2.
     void moveLoss(int32_t x, int32_t s, int before, int after) {
-        if (!live_) return;
         const auto ux = static_cast<std::size_t>(x);
         if (before + after == 1) {  // 0 <-> 1: s is the one coverer
             loss_[static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(s)])] +=
@@ -269,7 +268,7 @@ class TwoLevel {
         for (std::size_t k = 0; k < B_; ++k) {
             const int32_t x = b[k];
             int32_t& c = count_[static_cast<std::size_t>(x)];
-            if (c <= 2 && c + sign <= 2 && c + sign >= 0) moveLoss(x, s, c, c + sign);
+            if (live_) moveLoss(x, s, c, c + sign);
             if (sign > 0) {
                 if (c++ == 0) {
                     const int32_t i = pos_[static_cast<std::size_t>(x)];
@@ -304,14 +303,9 @@ class TwoLevel {
                 if (tabuUntil_[static_cast<std::size_t>(y)] > clock_) continue;
                 const int32_t* b = ballOf(y);
                 int64_t gain = 0;
-                if (p_.weighted) {
-                    for (std::size_t k = 0; k < B_; ++k) {
-                        const auto x = static_cast<std::size_t>(b[k]);
-                        if (count_[x] == 0) gain += weight_[x];
-                    }
-                } else {
-                    for (std::size_t k = 0; k < B_; ++k)
-                        gain += count_[static_cast<std::size_t>(b[k])] == 0;
+                for (std::size_t k = 0; k < B_; ++k) {
+                    const auto x = static_cast<std::size_t>(b[k]);
+                    if (count_[x] == 0) gain += weightOf(x);
                 }
                 if (gain > bestGain) {
                     bestGain = gain, t = y, ties = 1;
@@ -322,21 +316,20 @@ class TwoLevel {
             if (t < 0) t = cand[rng_.below(static_cast<uint32_t>(B_))];
             // Words of t's ball covered once stay covered whichever coverer goes.
             touched_.clear();
+            const int32_t* tb = ballOf(t);
             if (incremental_) {
-                const int32_t* b = ballOf(t);
                 for (std::size_t k = 0; k < B_; ++k) {
-                    const auto x = static_cast<std::size_t>(b[k]);
+                    const auto x = static_cast<std::size_t>(tb[k]);
                     if (count_[x] != 1) continue;
-                    const int32_t o = coverer(b[k], -1);
+                    const int32_t o = coverer(tb[k], -1);
                     if (o < 0) continue;
                     if (adj_[static_cast<std::size_t>(o)] == 0) touched_.push_back(o);
                     adj_[static_cast<std::size_t>(o)] += weightOf(x);
                 }
-            }
-            if (!incremental_) {
+            } else {
                 ++tick_;
-                const int32_t* b = ballOf(t);
-                for (std::size_t k = 0; k < B_; ++k) stamp_[static_cast<std::size_t>(b[k])] = tick_;
+                for (std::size_t k = 0; k < B_; ++k)
+                    stamp_[static_cast<std::size_t>(tb[k])] = tick_;
             }
             std::size_t out = 0;
             int64_t bestLoss = INT64_MAX;

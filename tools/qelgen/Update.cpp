@@ -297,7 +297,8 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
     if (c.N != 0) return false;
     const Space s(c.D, c.T), syn(rowsBinary, rowsTernary);
     const int64_t kernel = combinations(c.D, c.T) / syn.size();
-    for (int a = std::max(firstAttempt, 1) - 1; a < std::max(firstAttempt, 1) - 1 + attempts; ++a) {
+    const int first = std::max(firstAttempt, 1) - 1;
+    for (int a = first; a < first + attempts; ++a) {
         CosetSearch q;
         q.binary = c.D;
         q.ternary = c.T;

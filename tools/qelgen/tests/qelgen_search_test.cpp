@@ -75,6 +75,8 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
         {7, 0, 3, 0, 1, 1, {1, 1, 0, 1}, true},  // cyclic: the binary Hamming code
         {0, 4, 0, 2, 1, 1, {1, 1, 1}, false},    // (x - 1)^2 repeats a column: balls of 7 < 9
         {0, 8, 0, 4, 1, 4, {}, false},           // under the sphere bound of the quotient
+        {0, 6, 0, 5, 1, 27, {}, true},           // m > 2 B: losses kept up to date
+        {0, 6, 0, 6, 1, 84, {}, true},           // the same over the whole space
     };
     for (const bool weighted : {false, true})
         for (const Case& c : cases) {
