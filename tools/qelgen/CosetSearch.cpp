@@ -87,6 +87,23 @@ class TwoLevel {
                         q;
             }
         }
+        if (!p.columns.empty()) {
+            free_.clear();
+            if (static_cast<int>(p.columns.size()) != n)
+                throw std::invalid_argument("coset search: one column per coordinate is needed");
+            for (int i = 0; i < n; ++i) {
+                const int32_t x = g_.space().word(p.columns[static_cast<std::size_t>(i)]);
+                // A binary coordinate's column lies in the binary rows, a ternary one's in the
+                // ternary rows.
+                bool fits = x >= 0;
+                for (int c = 0; fits && c < g_.space().length(); ++c)
+                    fits = g_.space().digit(x, c) == 0 || (c < p.rowsBinary) == (i < p.binary);
+                if (!fits)
+                    throw std::invalid_argument("coset search: column " + std::to_string(i + 1) +
+                                                " is not a word of its part");
+                cols_[static_cast<std::size_t>(i)] = x;
+            }
+        }
         const auto G = static_cast<std::size_t>(g_.size());
         count_.assign(G, 0);
         pos_.assign(G, -1);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Matrix.h"
@@ -26,6 +27,8 @@ struct CosetSearch {
     // Nonempty: H is fixed to the check matrix of the cyclic code of this generator polynomial
     // (coefficients from x^0, monic, degree = the rows of a pure shape): column i = x^i mod g.
     std::vector<int> generator;
+    // Nonempty: H is fixed to these columns, one code of the syndrome space per coordinate.
+    std::vector<std::string> columns;
 };
 
 struct CosetResult {

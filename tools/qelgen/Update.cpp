@@ -293,7 +293,8 @@ bool searchFixedMatrices(const std::string& folder, const Cell& c, int rowsBinar
 
 bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, int rowsTernary,
                      int m, int attempts, double seconds, int64_t innerSteps, bool verbose,
-                     const std::vector<int>& generator, int firstAttempt, bool weighted) {
+                     const std::vector<int>& generator, int firstAttempt, bool weighted,
+                     const std::vector<std::string>& columns) {
     if (c.N != 0) return false;
     const Space s(c.D, c.T), syn(rowsBinary, rowsTernary);
     const int64_t kernel = combinations(c.D, c.T) / syn.size();
@@ -312,6 +313,7 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
         q.verbose = verbose;
         q.weighted = weighted;
         q.generator = generator;
+        q.columns = columns;
         const auto t0 = std::chrono::steady_clock::now();
         const CosetResult r = searchCosets(q);
         std::printf(

@@ -58,6 +58,6 @@ bool searchFixedMatrices(const std::string& cacheFolder, const Cell& c, int rows
 bool searchCosetCell(const std::string& cacheFolder, const Cell& c, int rowsBinary, int rowsTernary,
                      int m, int attempts, double seconds, int64_t innerSteps, bool verbose,
                      const std::vector<int>& generator = {}, int firstAttempt = 1,
-                     bool weighted = false);
+                     bool weighted = false, const std::vector<std::string>& columns = {});
 
 }  // namespace qelgen

@@ -17,7 +17,9 @@
 // --cosets (whole-shape cells by `cosets` over the splits with the most slack),
 // --seconds S (cap per cell and method), --first-attempt N (`cosets`: start at seed N),
 // --weighted (`cosets`: words weigh more the longer they stay uncovered),
-// --generator c0,...,1 (`cosets`: fix H to the polynomial matrix, column i = x^i mod g).
+// --generator c0,...,1 (`cosets`: fix H to the polynomial matrix, column i = x^i mod g),
+// --columns C1,...,Cn (`cosets`: fix H to these columns, codes over the rows, most significant
+// row first).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
     std::string cache = QELGEN_CACHE_DIR, file, reference = QELGEN_REFERENCE;
     SearchOptions opt;
     std::vector<int> generator;
+    std::vector<std::string> columns;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -106,6 +109,9 @@ int main(int argc, char** argv) {
             std::stringstream list(next());
             for (std::string k; std::getline(list, k, ',');)
                 generator.push_back(std::atoi(k.c_str()));
+        } else if (a == "--columns") {
+            std::stringstream list(next());
+            for (std::string k; std::getline(list, k, ',');) columns.push_back(k);
         } else if (a == "--cell") {
             Cell c;
             if (std::sscanf(next().c_str(), "%d,%d,%d,%d", &c.D, &c.T, &c.N, &c.R) != 4)
@@ -177,7 +183,7 @@ int main(int argc, char** argv) {
                 cache, Cell{c.D, c.T, 0, c.R}, c.N / 100, c.N % 100, std::atoi(file.c_str()),
                 opt.attempts, opt.cellSeconds > 0 ? opt.cellSeconds : 60,
                 opt.steps == SearchOptions{}.steps ? 0 : opt.steps, std::getenv("QELGEN_TRACE"),
-                generator, opt.firstAttempt, opt.weighted);
+                generator, opt.firstAttempt, opt.weighted, columns);
             std::printf("%s\n", better ? "improved" : "no gain");
         } else if (command == "exact" && !file.empty()) {
             // Whether FILE words can cover the whole shape --cell D,T,0,R; --steps caps the nodes

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Cache.h"
 #include "CosetSearch.h"
@@ -65,6 +67,7 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
         int D, T, rowsB, rowsT, R, m;
         std::vector<int> generator;
         bool covers;
+        std::vector<std::string> columns = {};
     };
     const Case cases[] = {
         {0, 8, 0, 4, 1, 6, {}, true},
@@ -77,6 +80,8 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
         {0, 8, 0, 4, 1, 4, {}, false},           // under the sphere bound of the quotient
         {0, 6, 0, 5, 1, 27, {}, true},           // m > 2 B: losses kept up to date
         {0, 6, 0, 6, 1, 84, {}, true},           // the same over the whole space
+        {0, 4, 0, 2, 1, 1, {}, true, {"10", "01", "11", "12"}},   // given: the Hamming code
+        {0, 4, 0, 2, 1, 1, {}, false, {"10", "01", "11", "22"}},  // 22 = 2 x 11
     };
     for (const bool weighted : {false, true})
         for (const Case& c : cases) {
@@ -90,6 +95,7 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
             q.size = c.m;
             q.seconds = c.covers ? 20 : 0.3;
             q.generator = c.generator;
+            q.columns = c.columns;
             const auto t0 = std::chrono::steady_clock::now();
             const CosetResult r = searchCosets(q);
             ASSERT_EQ(r.covered, c.covers)
@@ -105,6 +111,26 @@ TEST(CosetSearch, FindsTightQuotientsAndFailsInTime) {
                       int64_t{c.m} * code.size() / syn.size());  // H has full rank
             EXPECT_EQ(uncoveredCount(plainProblem(code, c.R, 0), words), 0);
         }
+}
+
+TEST(CosetSearch, RejectsGivenColumnsThatDoNotFit) {
+    CosetSearch q;
+    q.binary = 1;
+    q.ternary = 1;
+    q.rowsBinary = 1;
+    q.rowsTernary = 1;
+    q.size = 1;
+    q.seconds = 0.1;
+    for (const auto& columns :
+         std::vector<std::vector<std::string>>{
+             {"01", "01"},  // a binary coordinate on the ternary row
+             {"10", "11"},  // a ternary column touching the binary row
+             {"10", "03"},  // not a word
+             {"10"}})       // too few
+    {
+        q.columns = columns;
+        EXPECT_THROW(searchCosets(q), std::invalid_argument) << columns.front();
+    }
 }
 
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
