@@ -404,9 +404,17 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
             }
             if (o.cosets) {
                 if (c.N != 0 || c.n() < 4) continue;
-                for (const CosetSplit& sp : cosetSplits(c, ceiling)) {
+                // Short of the target a smaller code still saves tickets: after the target's
+                // sizes, the sizes just below the current code.
+                std::vector<CosetSplit> splits = cosetSplits(c, ceiling);
+                if (ceiling < static_cast<int64_t>(before) - 1)
+                    for (const CosetSplit& sp : cosetSplits(c, static_cast<int64_t>(before) - 1))
+                        if (std::find(splits.begin(), splits.end(), sp) == splits.end())
+                            splits.push_back(sp);
+                for (const CosetSplit& sp : splits) {
                     if (searchCosetCell(folder, c, sp.rowsBinary, sp.rowsTernary, sp.m, 1,
-                                        o.cellSeconds > 0 ? o.cellSeconds : 60, 0, false)) {
+                                        o.cellSeconds > 0 ? o.cellSeconds : 60, 0, false, {}, 1,
+                                        o.weighted)) {
                         ++improved;
                         break;
                     }

@@ -32,13 +32,14 @@ struct SearchOptions {
     std::string reference;   // reference table: cells at their best known size are skipped
     bool cosets = false;     // whole cells by the two-level check-matrix search only
     int firstAttempt = 1;    // `cosets`: the seed index to start from (resumes a series)
-    bool weighted = false;   // `cosets`: weigh words by how long they stay uncovered
+    bool weighted = false;   // `cosets`, `search --cosets`: weigh words by how long uncovered
 };
 
 // Check-matrix splits worth a two-level search for a code of at most `words` words of the
 // whole cell c: the three with the most slack (m balls over the syndrome group).
 struct CosetSplit {
     int rowsBinary = 0, rowsTernary = 0, m = 0;
+    bool operator==(const CosetSplit&) const = default;
 };
 std::vector<CosetSplit> cosetSplits(const Cell& c, int64_t words);
 

@@ -16,7 +16,7 @@
 // --max-universe N, --pure / --not-pure (whole-shape cells of pure shapes only / all others),
 // --cosets (whole-shape cells by `cosets` over the splits with the most slack),
 // --seconds S (cap per cell and method), --first-attempt N (`cosets`: start at seed N),
-// --weighted (`cosets`: words weigh more the longer they stay uncovered),
+// --weighted (`cosets`, `search --cosets`: words weigh more the longer they stay uncovered),
 // --generator c0,...,1 (`cosets`: fix H to the polynomial matrix, column i = x^i mod g),
 // --columns C1,...,Cn (`cosets`: fix H to these columns, codes over the rows, most significant
 // row first).

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -131,6 +133,42 @@ TEST(CosetSearch, RejectsGivenColumnsThatDoNotFit) {
         q.columns = columns;
         EXPECT_THROW(searchCosets(q), std::invalid_argument) << columns.front();
     }
+}
+
+TEST(CosetSearch, ShortOfTheTargetTakesASmallerCode) {
+    // D00T06 R1 held as the direct sum 3 x 27 = 81 against a record of 60 that no search
+    // reaches: the sizes just below 81 are searched after the target's and one is taken.
+    const auto folder = std::filesystem::temp_directory_path() / "qelgen-short-of-target";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ShapeCache sc;
+    sc.D = 0;
+    sc.T = 6;
+    Revision r;
+    r.source = "direct sum";
+    const ShapeCache five = loadShape(QELGEN_CACHE_DIR, 0, 5);
+    for (char a : {'0', '1', '2'})
+        for (const std::string& c : five.find(0, 1)->current().codes) r.codes.push_back(a + c);
+    sc.offer(0, 1, r);
+    saveShape(folder.string(), sc);
+    const auto reference = (folder / "bounds.tsv").string();
+    std::ofstream(reference) << "0\t6\t1\t60\tno\t30\t81\t-\n";
+    SearchOptions o;
+    o.cosets = true;
+    o.weighted = true;
+    o.only = {Cell{0, 6, 0, 1}};
+    o.cellSeconds = 2;
+    o.reference = reference;
+    EXPECT_EQ(searchCells(folder.string(), o), 1);
+    const ShapeCache after = loadShape(folder.string(), 0, 6);
+    const auto& codes = after.find(0, 1)->current().codes;
+    EXPECT_LT(codes.size(), 81u);
+    EXPECT_GT(codes.size(), 63u);
+    const Space s(0, 6);
+    Words w;
+    for (const auto& c : codes) w.push_back(s.word(c));
+    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), w), 0);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
