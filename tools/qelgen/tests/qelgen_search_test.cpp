@@ -165,9 +165,7 @@ TEST(CosetSearch, ShortOfTheTargetTakesASmallerCode) {
     EXPECT_LT(codes.size(), 81u);
     EXPECT_GT(codes.size(), 63u);
     const Space s(0, 6);
-    Words w;
-    for (const auto& c : codes) w.push_back(s.word(c));
-    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), w), 0);
+    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), wordsOf(s, codes)), 0);
     std::filesystem::remove_all(folder);
 }
 
