@@ -108,7 +108,6 @@ class TwoLevel {
         count_.assign(G, 0);
         pos_.assign(G, -1);
         slotOf_.assign(G, -1);
-        stamp_.assign(G, 0);
         tabuUntil_.assign(G, 0);
         weight_.assign(G, 1);
         syn_.resize(static_cast<std::size_t>(p.size));
@@ -224,17 +223,20 @@ class TwoLevel {
 
     void recount() {
         std::fill(count_.begin(), count_.end(), 0);
+        slotSum_.assign(count_.size(), 0);
         uncovered_.clear();
         for (int32_t x = 0; x < g_.size(); ++x) {
             pos_[static_cast<std::size_t>(x)] = static_cast<int32_t>(uncovered_.size());
             uncovered_.push_back(x);
         }
-        // Many small balls: keep each syndrome's loss up to date (about B^2 per move) rather
-        // than recount every ball at every step (m B); few large balls: the other way round.
-        incremental_ = syn_.size() > 2 * B_;
-        live_ = false;
+        // What adding each word would gain and removing each syndrome would lose is kept up to
+        // date as counts change (the sole coverer of a word is found in one step), so a move
+        // costs about B + m whatever the sizes.
+        live_ = gainLive_ = false;
         for (int32_t s0 : syn_) place(s0, +1);
-        if (!incremental_) return;
+        gain_.assign(count_.size(), 0);
+        for (int32_t x : uncovered_) shiftGain(x, weightOf(static_cast<std::size_t>(x)));
+        gainLive_ = true;
         loss_.assign(syn_.size(), 0);
         adj_.assign(syn_.size(), 0);
         for (std::size_t i = 0; i < syn_.size(); ++i) {
@@ -249,13 +251,15 @@ class TwoLevel {
 
     int64_t weightOf(std::size_t x) const { return p_.weighted ? weight_[x] : 1; }
 
-    // The slot of the syndrome other than `self` whose ball holds x (x covered once).
-    int32_t coverer(int32_t x, int32_t self) const {
+    // gain_[y]: the weight of the uncovered words in y's ball, what adding y would cover.
+    void shiftGain(int32_t x, int64_t by) {
         const int32_t* b = ballOf(x);
-        for (std::size_t k = 0; k < B_; ++k)
-            if (b[k] != self && slotOf_[static_cast<std::size_t>(b[k])] >= 0)
-                return slotOf_[static_cast<std::size_t>(b[k])];
-        return -1;
+        for (std::size_t k = 0; k < B_; ++k) gain_[static_cast<std::size_t>(b[k])] += by;
+    }
+
+    // The one syndrome covering x (count 1): the sum of the coverers' slots is that slot.
+    int32_t soleCoverer(int32_t x) const {
+        return static_cast<int32_t>(slotSum_[static_cast<std::size_t>(x)]);
     }
 
     // Keeps loss_ (what removing each syndrome would uncover) as counts move between 0, 1, 2.
@@ -265,9 +269,9 @@ class TwoLevel {
             loss_[static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(s)])] +=
                 after == 1 ? weightOf(ux) : -weightOf(ux);
         } else if (before + after == 3) {  // 1 <-> 2: the other coverer
-            const int32_t o = coverer(x, s);
-            if (o >= 0)
-                loss_[static_cast<std::size_t>(o)] += after == 1 ? weightOf(ux) : -weightOf(ux);
+            const int64_t o =
+                slotSum_[ux] - (before == 2 ? slotOf_[static_cast<std::size_t>(s)] : 0);
+            loss_[static_cast<std::size_t>(o)] += after == 1 ? weightOf(ux) : -weightOf(ux);
         }
     }
 
@@ -282,11 +286,14 @@ class TwoLevel {
 
     void place(int32_t s, int sign) {
         const int32_t* b = ballOf(s);
+        const int64_t slot = slotOf_[static_cast<std::size_t>(s)];
         for (std::size_t k = 0; k < B_; ++k) {
             const int32_t x = b[k];
             int32_t& c = count_[static_cast<std::size_t>(x)];
             if (live_) moveLoss(x, s, c, c + sign);
+            slotSum_[static_cast<std::size_t>(x)] += sign * slot;
             if (sign > 0) {
+                if (c == 0 && gainLive_) shiftGain(x, -weightOf(static_cast<std::size_t>(x)));
                 if (c++ == 0) {
                     const int32_t i = pos_[static_cast<std::size_t>(x)];
                     const int32_t last = uncovered_.back();
@@ -296,6 +303,7 @@ class TwoLevel {
                     pos_[static_cast<std::size_t>(x)] = -1;
                 }
             } else if (--c == 0) {
+                if (gainLive_) shiftGain(x, weightOf(static_cast<std::size_t>(x)));
                 pos_[static_cast<std::size_t>(x)] = static_cast<int32_t>(uncovered_.size());
                 uncovered_.push_back(x);
             }
@@ -318,12 +326,7 @@ class TwoLevel {
             for (std::size_t j = 0; j < B_; ++j) {
                 const int32_t y = cand[j];
                 if (tabuUntil_[static_cast<std::size_t>(y)] > clock_) continue;
-                const int32_t* b = ballOf(y);
-                int64_t gain = 0;
-                for (std::size_t k = 0; k < B_; ++k) {
-                    const auto x = static_cast<std::size_t>(b[k]);
-                    if (count_[x] == 0) gain += weightOf(x);
-                }
+                const int64_t gain = gain_[static_cast<std::size_t>(y)];
                 if (gain > bestGain) {
                     bestGain = gain, t = y, ties = 1;
                 } else if (gain == bestGain && rng_.below(++ties) == 0) {
@@ -334,34 +337,18 @@ class TwoLevel {
             // Words of t's ball covered once stay covered whichever coverer goes.
             touched_.clear();
             const int32_t* tb = ballOf(t);
-            if (incremental_) {
-                for (std::size_t k = 0; k < B_; ++k) {
-                    const auto x = static_cast<std::size_t>(tb[k]);
-                    if (count_[x] != 1) continue;
-                    const int32_t o = coverer(tb[k], -1);
-                    if (o < 0) continue;
-                    if (adj_[static_cast<std::size_t>(o)] == 0) touched_.push_back(o);
-                    adj_[static_cast<std::size_t>(o)] += weightOf(x);
-                }
-            } else {
-                ++tick_;
-                for (std::size_t k = 0; k < B_; ++k)
-                    stamp_[static_cast<std::size_t>(tb[k])] = tick_;
+            for (std::size_t k = 0; k < B_; ++k) {
+                const auto x = static_cast<std::size_t>(tb[k]);
+                if (count_[x] != 1) continue;
+                const int32_t o = soleCoverer(tb[k]);
+                if (adj_[static_cast<std::size_t>(o)] == 0) touched_.push_back(o);
+                adj_[static_cast<std::size_t>(o)] += weightOf(x);
             }
             std::size_t out = 0;
             int64_t bestLoss = INT64_MAX;
             ties = 0;
             for (std::size_t i = 0; i < syn_.size(); ++i) {
-                int64_t loss = 0;
-                if (incremental_) {
-                    loss = loss_[i] - adj_[i];
-                } else {
-                    const int32_t* b = ballOf(syn_[i]);
-                    for (std::size_t k = 0; k < B_; ++k) {
-                        const auto x = static_cast<std::size_t>(b[k]);
-                        if (count_[x] == 1 && stamp_[x] != tick_) loss += weightOf(x);
-                    }
-                }
+                const int64_t loss = loss_[i] - adj_[i];
                 if (loss < bestLoss) {
                     bestLoss = loss, out = i, ties = 1;
                 } else if (loss == bestLoss && rng_.below(++ties) == 0) {
@@ -377,7 +364,10 @@ class TwoLevel {
             slotOf_[static_cast<std::size_t>(t)] = static_cast<int32_t>(out);
             place(t, +1);
             if (p_.weighted)
-                for (int32_t x : uncovered_) ++weight_[static_cast<std::size_t>(x)];
+                for (int32_t x : uncovered_) {
+                    ++weight_[static_cast<std::size_t>(x)];
+                    shiftGain(x, 1);
+                }
             if (static_cast<int64_t>(uncovered_.size()) < least) {
                 least = static_cast<int64_t>(uncovered_.size());
                 best = syn_;
@@ -412,11 +402,11 @@ class TwoLevel {
     std::size_t B_ = 0;
     std::vector<int> free_;
     std::vector<int32_t> count_, pos_, slotOf_, uncovered_;
-    std::vector<uint64_t> stamp_, tabuUntil_;
-    std::vector<int64_t> weight_, loss_, adj_;
+    std::vector<uint64_t> tabuUntil_;
+    std::vector<int64_t> weight_, loss_, adj_, slotSum_, gain_;
     std::vector<int32_t> touched_;
-    bool live_ = false, incremental_ = false;
-    uint64_t tick_ = 0, clock_ = 0;
+    bool live_ = false, gainLive_ = false;
+    uint64_t clock_ = 0;
     int64_t inner_ = 0;
     int tenure_ = 1;
 };
