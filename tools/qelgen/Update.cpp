@@ -344,24 +344,44 @@ bool searchCosetCell(const std::string& folder, const Cell& c, int rowsBinary, i
 
 std::vector<CosetSplit> cosetSplits(const Cell& c, int64_t words) {
     const int D = c.D, T = c.T;
-    const int64_t ball = syndromeBallBound(D, T, c.R);
-    std::vector<std::pair<double, CosetSplit>> ranked;
+    struct Ranked {
+        double density;
+        int64_t group;
+        CosetSplit split;
+    };
+    std::vector<Ranked> ranked;
     // Both kinds of coordinate need rows of their own, or they add nothing to the balls.
     for (int a = D > 0 ? 1 : 0; a <= D; ++a)
         for (int b = T > 0 ? 1 : 0; b <= T; ++b) {
             if (a == D && b == T) continue;
             const int64_t group = combinations(a, b), kernel = combinations(D - a, T - b);
-            if (group < 16 || group > 6561) continue;
+            if (group < 16 || group > 19683) continue;
+            // Few rows repeat columns (up to sign), and a repeated column widens no ball.
+            const int64_t distinctBinary = std::min<int64_t>(D, (int64_t{1} << a) - 1);
+            const int64_t distinctTernary = std::min<int64_t>(T, (combinations(0, b) - 1) / 2);
+            const int64_t ball = syndromeBallBound(static_cast<int>(distinctBinary),
+                                                   static_cast<int>(distinctTernary), c.R);
             const int64_t m = words / kernel;
             const double density =
                 static_cast<double>(m * std::min(ball, group)) / static_cast<double>(group);
             if (m < 1 || density < 1.05) continue;
-            ranked.push_back({density, CosetSplit{a, b, static_cast<int>(m)}});
+            ranked.push_back({density, group, CosetSplit{a, b, static_cast<int>(m)}});
         }
     std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& x, const auto& y) { return x.first > y.first; });
+                     [](const Ranked& x, const Ranked& y) { return x.density > y.density; });
     std::vector<CosetSplit> out;
-    for (std::size_t i = 0; i < ranked.size() && i < 3; ++i) out.push_back(ranked[i].second);
+    double best = 0;
+    for (const Ranked& r : ranked)
+        if (r.group <= 6561 && out.size() < 3) {
+            best = std::max(best, r.density);
+            out.push_back(r.split);
+        }
+    // A larger group can leave more slack; of those that beat the three, the smallest, where
+    // the walk is quickest.
+    const Ranked* more = nullptr;
+    for (const Ranked& r : ranked)
+        if (r.group > 6561 && r.density > best && (!more || r.group < more->group)) more = &r;
+    if (more) out.push_back(more->split);
     return out;
 }
 

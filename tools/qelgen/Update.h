@@ -36,7 +36,8 @@ struct SearchOptions {
 };
 
 // Check-matrix splits worth a two-level search for a code of at most `words` words of the
-// whole cell c: the three with the most slack (m balls over the syndrome group).
+// whole cell c: the three with the most slack (m balls over the syndrome group) among groups
+// of at most 3^8, and the smallest larger group (up to 3^9) with more slack than those.
 struct CosetSplit {
     int rowsBinary = 0, rowsTernary = 0, m = 0;
     bool operator==(const CosetSplit&) const = default;

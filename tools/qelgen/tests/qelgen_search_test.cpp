@@ -213,7 +213,7 @@ TEST(CosetSearch, SplitsGiveEveryKindRowsAndStayUnderTheSize) {
         const int64_t words = sphereBound(c) * 3 / 2;
         const auto splits = cosetSplits(c, words);
         ASSERT_FALSE(splits.empty()) << c.name();
-        EXPECT_LE(splits.size(), 3u);
+        EXPECT_LE(splits.size(), 4u);
         for (const CosetSplit& sp : splits) {
             EXPECT_TRUE(c.D == 0 || sp.rowsBinary > 0) << c.name();
             EXPECT_TRUE(c.T == 0 || sp.rowsTernary > 0) << c.name();
@@ -222,4 +222,12 @@ TEST(CosetSearch, SplitsGiveEveryKindRowsAndStayUnderTheSize) {
         }
     }
     EXPECT_TRUE(cosetSplits(Cell{0, 9, 0, 1}, 10).empty());  // no split holds so few words
+}
+
+TEST(CosetSearch, SplitsRankBallsOfDistinctColumns) {
+    // One binary row gives the three binary coordinates one column, which widens no ball; two
+    // rows over 3^7 (a group above 3^8) hold the 2+7 split that covers D03T09 R2 with 1440.
+    const auto splits = cosetSplits(Cell{3, 9, 0, 2}, 1457);
+    for (const CosetSplit& sp : splits) EXPECT_GE(sp.rowsBinary, 2);
+    EXPECT_NE(std::find(splits.begin(), splits.end(), CosetSplit{2, 7, 80}), splits.end());
 }
