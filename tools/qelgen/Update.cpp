@@ -431,13 +431,23 @@ int searchCells(const std::string& folder, const SearchOptions& o) {
                     for (const CosetSplit& sp : cosetSplits(c, static_cast<int64_t>(before) - 1))
                         if (std::find(splits.begin(), splits.end(), sp) == splits.end())
                             splits.push_back(sp);
+                const double seconds = o.cellSeconds > 0 ? o.cellSeconds : 60;
+                const auto tryCosets = [&](const CosetSplit& sp, int m) {
+                    return searchCosetCell(folder, c, sp.rowsBinary, sp.rowsTernary, m, 1, seconds,
+                                           0, false, {}, 1, o.weighted);
+                };
                 for (const CosetSplit& sp : splits) {
-                    if (searchCosetCell(folder, c, sp.rowsBinary, sp.rowsTernary, sp.m, 1,
-                                        o.cellSeconds > 0 ? o.cellSeconds : 60, 0, false, {}, 1,
-                                        o.weighted)) {
-                        ++improved;
-                        break;
+                    if (!tryCosets(sp, sp.m)) continue;
+                    ++improved;
+                    // A cell far from its lower bound is often covered at once: walk the size
+                    // down on the same split, bisecting after the first miss.
+                    int covered = sp.m, missed = 0;
+                    for (;;) {
+                        const int next = missed ? (covered + missed) / 2 : covered * 24 / 25;
+                        if (next <= missed || next >= covered) break;
+                        (tryCosets(sp, next) ? covered : missed) = next;
                     }
+                    break;
                 }
                 continue;
             }

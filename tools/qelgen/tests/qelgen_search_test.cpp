@@ -169,6 +169,35 @@ TEST(CosetSearch, ShortOfTheTargetTakesASmallerCode) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(CosetSearch, ACoveredSizeIsWalkedDown) {
+    // D06T03 R1 held at its first revision, the direct sum 2 x 128 = 256: 6+2 rows cover with
+    // far fewer syndromes than the one size below, and the search keeps going down.
+    const auto folder = std::filesystem::temp_directory_path() / "qelgen-walked-down";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ShapeCache sc;
+    sc.D = 6;
+    sc.T = 3;
+    sc.offer(0, 1, loadShape(QELGEN_CACHE_DIR, 6, 3).find(0, 1)->revisions.front());
+    ASSERT_EQ(sc.find(0, 1)->current().codes.size(), 256u);
+    saveShape(folder.string(), sc);
+    const auto reference = (folder / "bounds.tsv").string();
+    std::ofstream(reference) << "6\t3\t1\tmissing\tunknown\t133\t288\t-\n";
+    SearchOptions o;
+    o.cosets = true;
+    o.weighted = true;
+    o.only = {Cell{6, 3, 0, 1}};
+    o.cellSeconds = 1;
+    o.reference = reference;
+    EXPECT_EQ(searchCells(folder.string(), o), 1);
+    const ShapeCache after = loadShape(folder.string(), 6, 3);
+    const auto& codes = after.find(0, 1)->current().codes;
+    EXPECT_LT(codes.size(), 200u);
+    const Space s(6, 3);
+    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), wordsOf(s, codes)), 0);
+    std::filesystem::remove_all(folder);
+}
+
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
     const auto t0 = std::chrono::steady_clock::now();
     const SyndromeCode c = searchSyndromeCodes(2, 4, 1, 36, 35, 0.5, 8192, 1, false);
