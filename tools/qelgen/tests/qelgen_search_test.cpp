@@ -27,6 +27,39 @@ double since(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
+struct HeldSearch {
+    int improved = 0;
+    std::size_t size = 0;
+    int64_t uncovered = -1;
+};
+
+// Runs `search --cosets --weighted` on the whole cell of radius R that SC holds, in a scratch
+// cache of its own with a one-line bounds table, and reports the code it leaves.
+HeldSearch searchFromHeldCode(const std::string& name, const ShapeCache& sc, int R,
+                              const std::string& bounds, double seconds) {
+    const auto folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    saveShape(folder.string(), sc);
+    const auto reference = (folder / "bounds.tsv").string();
+    std::ofstream(reference) << bounds;
+    SearchOptions o;
+    o.cosets = true;
+    o.weighted = true;
+    o.only = {Cell{sc.D, sc.T, 0, R}};
+    o.cellSeconds = seconds;
+    o.reference = reference;
+    HeldSearch h;
+    h.improved = searchCells(folder.string(), o);
+    const ShapeCache after = loadShape(folder.string(), sc.D, sc.T);
+    const auto& codes = after.find(0, R)->current().codes;
+    const Space s(sc.D, sc.T);
+    h.size = codes.size();
+    h.uncovered = uncoveredCount(plainProblem(s, R, 0), wordsOf(s, codes));
+    std::filesystem::remove_all(folder);
+    return h;
+}
+
 }  // namespace
 
 TEST(SyndromeSearch, EverySplitOfSmallShapesEndsWithinItsCap) {
@@ -138,9 +171,6 @@ TEST(CosetSearch, RejectsGivenColumnsThatDoNotFit) {
 TEST(CosetSearch, ShortOfTheTargetTakesASmallerCode) {
     // D00T06 R1 held as the direct sum 3 x 27 = 81 against a record of 60 that no search
     // reaches: the sizes just below 81 are searched after the target's and one is taken.
-    const auto folder = std::filesystem::temp_directory_path() / "qelgen-short-of-target";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     ShapeCache sc;
     sc.D = 0;
     sc.T = 6;
@@ -150,52 +180,27 @@ TEST(CosetSearch, ShortOfTheTargetTakesASmallerCode) {
     for (char a : {'0', '1', '2'})
         for (const std::string& c : five.find(0, 1)->current().codes) r.codes.push_back(a + c);
     sc.offer(0, 1, r);
-    saveShape(folder.string(), sc);
-    const auto reference = (folder / "bounds.tsv").string();
-    std::ofstream(reference) << "0\t6\t1\t60\tno\t30\t81\t-\n";
-    SearchOptions o;
-    o.cosets = true;
-    o.weighted = true;
-    o.only = {Cell{0, 6, 0, 1}};
-    o.cellSeconds = 2;
-    o.reference = reference;
-    EXPECT_EQ(searchCells(folder.string(), o), 1);
-    const ShapeCache after = loadShape(folder.string(), 0, 6);
-    const auto& codes = after.find(0, 1)->current().codes;
-    EXPECT_LT(codes.size(), 81u);
-    EXPECT_GT(codes.size(), 63u);
-    const Space s(0, 6);
-    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), wordsOf(s, codes)), 0);
-    std::filesystem::remove_all(folder);
+    const HeldSearch h =
+        searchFromHeldCode("qelgen-short-of-target", sc, 1, "0\t6\t1\t60\tno\t30\t81\t-\n", 2);
+    EXPECT_EQ(h.improved, 1);
+    EXPECT_EQ(h.uncovered, 0);
+    EXPECT_LT(h.size, 81u);
+    EXPECT_GT(h.size, 63u);
 }
 
 TEST(CosetSearch, ACoveredSizeIsWalkedDown) {
     // D06T03 R1 held at its first revision, the direct sum 2 x 128 = 256: 6+2 rows cover with
     // far fewer syndromes than the one size below, and the search keeps going down.
-    const auto folder = std::filesystem::temp_directory_path() / "qelgen-walked-down";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     ShapeCache sc;
     sc.D = 6;
     sc.T = 3;
     sc.offer(0, 1, loadShape(QELGEN_CACHE_DIR, 6, 3).find(0, 1)->revisions.front());
     ASSERT_EQ(sc.find(0, 1)->current().codes.size(), 256u);
-    saveShape(folder.string(), sc);
-    const auto reference = (folder / "bounds.tsv").string();
-    std::ofstream(reference) << "6\t3\t1\tmissing\tunknown\t133\t288\t-\n";
-    SearchOptions o;
-    o.cosets = true;
-    o.weighted = true;
-    o.only = {Cell{6, 3, 0, 1}};
-    o.cellSeconds = 1;
-    o.reference = reference;
-    EXPECT_EQ(searchCells(folder.string(), o), 1);
-    const ShapeCache after = loadShape(folder.string(), 6, 3);
-    const auto& codes = after.find(0, 1)->current().codes;
-    EXPECT_LT(codes.size(), 200u);
-    const Space s(6, 3);
-    EXPECT_EQ(uncoveredCount(plainProblem(s, 1, 0), wordsOf(s, codes)), 0);
-    std::filesystem::remove_all(folder);
+    const HeldSearch h = searchFromHeldCode("qelgen-walked-down", sc, 1,
+                                            "6\t3\t1\tmissing\tunknown\t133\t288\t-\n", 1);
+    EXPECT_EQ(h.improved, 1);
+    EXPECT_EQ(h.uncovered, 0);
+    EXPECT_LT(h.size, 200u);
 }
 
 TEST(SyndromeSearch, WholeCellSearchKeepsItsBudget) {
